@@ -1,0 +1,62 @@
+// Routines of subsystems that are not built yet. Each is a named no-op so that
+// start-up and the main loop already call everything in its place; the subsystem
+// that owns a routine replaces its body here with a call into its own unit.
+#include "core/station.h"
+
+namespace orv::core {
+
+// Horizon table.
+void Station::readHorizonTable() {}
+bool Station::belowHorizon() { return false; }
+
+// Auto-track by priority and the map.
+void Station::readSatelliteListPriorities() {}
+void Station::loadMapPicture() {}
+void Station::showMapControls() {}
+void Station::mapping() {}
+void Station::refreshMapControls() {}
+void Station::autoTrackBookkeeping() {}
+
+// Mean-anomaly schedule.
+void Station::bird_mode() {}
+
+// Element sets and the propagator.
+void Station::importElements() {}
+void Station::computeStationModel() {}
+void Station::keplers() {}
+
+// Satellite database: set-up of a new selection.
+void Station::updatePanelForNewSelection() {}
+void Station::satelliteSetup() {}
+
+// Linked tracking programs: no program answers until the links exist.
+bool Station::probeDdeSource(int) { return false; }
+void Station::pollDdeSource() {}
+
+// Radios, frequency plan and Doppler.
+void Station::setInhibitControls() {}
+void Station::shut_down_radios() {}
+void Station::handPendingPcrReply() {}
+void Station::resetSelectionDisplays() {}
+void Station::lbl_refresh_DblClick() {}
+void Station::resetInhibitAndStepControls() {}
+void Station::clear_make_pcr1000() {}
+void Station::showToneDisplay() {}
+void Station::frequency() {}
+
+// Interface box.
+void Station::openSerialInterfaceBox() {}
+void Station::hrdw_reset_Click() {}
+void Station::demo_mode() {}
+void Station::switchEcpOutputs() {}
+void Station::outs() {}
+
+// Pointing, rotator drive and parking.
+void Station::scales() {}
+void Station::stopRotatorTimers() {}
+void Station::park() {}
+void Station::antenna_status() {}
+void Station::flip_park() {}
+void Station::track_antennas() {}
+
+} // namespace orv::core

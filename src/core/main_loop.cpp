@@ -1,0 +1,245 @@
+// The main loop: twenty-two steps per tick, each under its own error trap.
+#include "core/station.h"
+
+#include <cstdio>
+
+namespace orv::core {
+
+namespace {
+constexpr int kLoopSteps = 22;
+// The flip decision of a pass is cleared below this elevation.
+constexpr double kFlipRearmElevation = -3.0;
+
+std::string oneDecimal(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value);
+    return text;
+}
+} // namespace
+
+void Station::loop_timer_Timer() {
+    guarded([this] { main_loop(); });
+}
+
+void Station::main_loop() {
+    for (int step = 1; step <= kLoopSteps; ++step) {
+        if (ended_) return;
+        try {
+            if (stepObserver) stepObserver(step);
+            runLoopStep(step);
+        } catch (const std::exception& error) {
+            // Reported once per step, so a step failing on every tick does not flood the log.
+            if (stepFailures[step]++ == 0)
+                std::fprintf(stderr, "orv_kite: main-loop step %d failed and was skipped: %s\n",
+                             step, error.what());
+        }
+    }
+}
+
+void Station::runLoopStep(int step) {
+    switch (step) {
+    case 1: handPendingPcrReply(); break;
+    case 2: loopTimer_.stop(); break;
+    case 3:
+        if (loop_.reinitRequest) {
+            loop_.reinitRequest = 0;
+            initialize();
+        }
+        break;
+    case 4: loopDeselect(); break;
+    case 5: loopRequests(); break;
+    case 6: loopCalibrationDisplay(); break;
+    case 7: loopStatusDisplay(); break;
+    case 8: loopMap(); break;
+    case 9: loopClock(); break;
+    case 10: loopRelease(); break;
+    case 11: loopFlipDisplay(); break;
+    case 12: loopNewSelection(); break;
+    case 13: loopPosition(); break;
+    case 14: satelliteSetup(); break;
+    case 15: loopDdePoll(); break;
+    case 16: antenna_status(); break;
+    case 17: autoTrackBookkeeping(); break;
+    case 18: loopTuning(); break;
+    case 19: loopPointing(); break;
+    case 20: loopRunningFlag(); break;
+    case 21:
+        if (loop_.selectedSatellite == kNoSatellite) mask_set();
+        break;
+    case 22: loopRearm(); break;
+    default: break;
+    }
+}
+
+void Station::loopDeselect() {
+    if (loop_.pendingSelection != "?" || loop_.deselectionDone) return;
+    loop_.deselectionDone = 1;
+    loop_.entryLock = 1;
+    resetSelectionDisplays();
+    mask_set();
+    loop_.pendingSelection = kNoSatellite;
+    loop_.selectedSatellite = kNoSatellite;
+    loop_.lastSelectionTaken.clear();
+    lbl_refresh_DblClick();
+    clear_knobs();
+    resetInhibitAndStepControls();
+    clear_make_pcr1000();
+    park();
+    loop_.entryLock = 0;
+    loop_.flipDecisionMade = 0;
+    loop_.passCounters = 0;
+}
+
+void Station::loopRequests() {
+    if (loop_.refreshRequest) {
+        loop_.refreshRequest = 0;
+        lbl_refresh_DblClick();
+    }
+    if (loop_.meanAnomalyRequest) {
+        loop_.meanAnomalyRequest = 0;
+        bird_mode();
+    }
+    if (startup_.openEditorRequest) {
+        startup_.openEditorRequest = 0;
+        openConfigEditor();
+    }
+    if (loop_.elementsMissing) {
+        loop_.elementsMissing = 0;
+        panel_.setVisible("lbl_kep_error", true);
+    }
+    if (loop_.pendingSelection == kNoSatellite) panel_.setCaption("lbl_sat_name", kNoSatellite);
+}
+
+void Station::loopCalibrationDisplay() {
+    loop_.calibrationDisplay =
+        !loop_.mapOnDisplay && loop_.trackingSource == 1 && !loop_.autoTrack ? 1 : 0;
+    panel_.setVisible("lbl_calib", loop_.calibrationDisplay != 0);
+}
+
+void Station::loopStatusDisplay() {
+    if (loop_.trackingSource != 1 && !loop_.autoTrack) return;
+    const bool selected = loop_.selectedSatellite != kNoSatellite;
+    const std::string& name = loop_.selectedSatellite;
+    const auto showCompass = [&] {
+        panel_.setCaption("lbl_compAz", "Az: " + oneDecimal(tracking_.azimuth));
+        panel_.setCaption("lbl_CompEle", "El: " + oneDecimal(tracking_.elevation));
+    };
+    if (!selected && !loop_.autoTrack) {
+        panel_.setCaption("lbl_maptext", "Click Satellite's Dot to activate tracking.");
+        panel_.setCaption("lbl_sched", "");
+        panel_.setCaption("lbl_range", "");
+        panel_.setCaption("lbl_sq6", "");
+    } else if (selected && !loop_.autoTrack) {
+        panel_.setCaption("lbl_sat_name", name);
+        showCompass();
+        panel_.setCaption("lbl_maptext", "Tracking " + name);
+    } else if (!selected) {
+        panel_.setCaption("lbl_maptext", "Auto Tracking Idle Mode");
+        panel_.setCaption("lbl_sched", "Auto Track Idle Mode");
+    } else {
+        showCompass();
+        panel_.setCaption("lbl_maptext", "Auto Tracking " + name);
+        panel_.setCaption("lbl_sched", "Auto Tracking ON");
+        panel_.setVisible("Lbl_force_park", true);
+    }
+}
+
+void Station::loopMap() {
+    const bool showMap =
+        (loop_.mapUsed && config_.mappingFeature != "NO") || loop_.calibrationDisplay;
+    panel_.setVisible("Picture1", showMap);
+    if (loop_.trackingSource != 1) {
+        panel_.setCaption("lbl_range", "");
+        panel_.setCaption("lbl_sq6", "");
+    }
+    if (loop_.autoTrack || loop_.trackingSource == 1) mapping();
+    refreshMapControls();
+}
+
+void Station::loopClock() {
+    time_routines();
+    panel_.setCaption("lbl_date", "ORV_KITE 2003               DATE: " +
+                                      panel_.caption("lbl_datebox") + "      UTC: " +
+                                      tracking_.utcText + "      LOCAL: " +
+                                      panel_.caption("lbl_timebox"));
+}
+
+void Station::loopRelease() {
+    if (!loop_.releaseRequest) return;
+    loop_.releaseRequest = 0;
+    mask_set();
+    loop_.pendingSelection = kNoSatellite;
+    loop_.lastSelectionTaken = kNoSatellite;
+    panel_.setCaption("lbl_sat_name", kNoSatellite);
+    shut_down_radios();
+    panel_.setCaption("lbl_UpMode", "");
+    panel_.setCaption("lbl_DnMode", "");
+}
+
+void Station::loopFlipDisplay() {
+    panel_.setCaption("lbl_flip_mode", loop_.flipSwitch ? "Auto Flip ON" : "Flipping OFF");
+    scales();
+    showToneDisplay();
+    switchEcpOutputs();
+}
+
+void Station::loopNewSelection() {
+    const std::string& pending = loop_.pendingSelection;
+    if (pending == loop_.lastSelectionTaken || pending == kNoSatellite || pending == "?") return;
+    loop_.selectedSatellite = pending;
+    loop_.lastSelectionTaken = pending;
+    loop_.deselectionDone = 0;
+    loop_.mapRefreshCounter = loop_.mapIntervalTicks - 1;
+    loop_.passCounters = 0;
+    scales();
+    loop_.elementsValid = 0;
+    loop_.setupDone = 0;
+    panel_.setCaption("lbl_sat_name", loop_.selectedSatellite);
+    panel_.setCaption("lbl_flip_mode", loop_.flipSwitch ? "Auto Flip ON" : "Flipping OFF");
+    updatePanelForNewSelection();
+}
+
+void Station::loopPosition() {
+    if (loop_.selectedSatellite == kNoSatellite || loop_.trackingSource != 1) return;
+    keplers();
+}
+
+void Station::loopDdePoll() {
+    if (config_.ddeService == "NO") return;
+    if (!ddeTimer_.isActive()) ddeTimer_.start();
+    if (!loop_.ddePollDue || loop_.autoTrack) return;
+    pollDdeSource();
+    loop_.ddePollDue = 0;
+}
+
+void Station::loopTuning() {
+    if (loop_.selectedSatellite == kNoSatellite) return;
+    frequency();
+    switchEcpOutputs();
+    outs();
+}
+
+void Station::loopPointing() {
+    if (loop_.selectedSatellite == kNoSatellite) return;
+    const double elevation = tracking_.elevation;
+    if (elevation < kFlipRearmElevation) loop_.flipDecisionMade = 0;
+    if (elevation >= config_.startTrackingAt && !loop_.flipDecisionMade) {
+        flip_park();
+        loop_.flipDecisionMade = 1;
+    }
+    if (config_.horizonTable == "YES" && belowHorizon())
+        panel_.setCaption("lbl_sat_name", loop_.selectedSatellite + " obscured");
+    track_antennas();
+}
+
+void Station::loopRunningFlag() {
+    if (store_.get("ORVTUNE", "START", "1") != "1") {
+        std::fprintf(stderr, "orv_kite: the running flag is gone (another copy started or the "
+                             "settings were cleaned); ending\n");
+        endProgram(0);
+    }
+}
+
+void Station::loopRearm() { loopTimer_.start(loop_.currentInterval); }
+
+} // namespace orv::core

@@ -1,0 +1,91 @@
+#include "core/panel.h"
+
+namespace orv::core {
+
+const PanelField& Panel::field(std::string_view name) const {
+    auto it = fields_.find(name);
+    if (it == fields_.end()) it = fields_.emplace(std::string(name), PanelField{}).first;
+    return it->second;
+}
+
+PanelField& Panel::mutableField(std::string_view name) {
+    return const_cast<PanelField&>(field(name));
+}
+
+void Panel::changed(std::string_view name, const PanelField& changedField) {
+    if (listeners_.empty()) return;
+    const std::string key(name);
+    for (const auto& listener : listeners_) listener(key, changedField);
+}
+
+void Panel::setCaption(std::string_view name, std::string_view caption) {
+    auto& f = mutableField(name);
+    if (f.caption == caption) return;
+    f.caption.assign(caption);
+    changed(name, f);
+}
+
+void Panel::setVisible(std::string_view name, bool visible) {
+    auto& f = mutableField(name);
+    if (f.visible == visible) return;
+    f.visible = visible;
+    changed(name, f);
+}
+
+void Panel::setEnabled(std::string_view name, bool enabled) {
+    auto& f = mutableField(name);
+    if (f.enabled == enabled) return;
+    f.enabled = enabled;
+    changed(name, f);
+}
+
+void Panel::setBackColor(std::string_view name, int colour) {
+    auto& f = mutableField(name);
+    if (f.backColor == colour) return;
+    f.backColor = colour;
+    changed(name, f);
+}
+
+void Panel::setForeColor(std::string_view name, int colour) {
+    auto& f = mutableField(name);
+    if (f.foreColor == colour) return;
+    f.foreColor = colour;
+    changed(name, f);
+}
+
+void Panel::setValue(std::string_view name, double value) {
+    auto& f = mutableField(name);
+    if (f.value == value) return;
+    f.value = value;
+    changed(name, f);
+}
+
+std::vector<std::string> Panel::fieldNames() const {
+    std::vector<std::string> names;
+    names.reserve(fields_.size());
+    for (const auto& [name, unused] : fields_) names.push_back(name);
+    return names;
+}
+
+void Panel::bind(std::string_view name, Gesture gesture, Handler handler) {
+    if (wrapper_) {
+        handler = [wrapper = wrapper_, inner = std::move(handler)](int argument) {
+            wrapper(inner, argument);
+        };
+    }
+    handlers_[{std::string(name), gesture}] = std::move(handler);
+}
+
+bool Panel::hasHandler(std::string_view name, Gesture gesture) const {
+    return handlers_.count({std::string(name), gesture}) > 0;
+}
+
+bool Panel::gesture(std::string_view name, Gesture gesture, int argument) {
+    const auto it = handlers_.find({std::string(name), gesture});
+    if (it == handlers_.end()) return false;
+    const Handler handler = it->second; // a handler may rebind itself
+    handler(argument);
+    return true;
+}
+
+} // namespace orv::core

@@ -1,0 +1,280 @@
+#include "core/settings_store.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orv::core {
+
+namespace {
+
+constexpr const char* kSchema =
+    "CREATE TABLE IF NOT EXISTS settings ("
+    " application TEXT NOT NULL COLLATE NOCASE,"
+    " section TEXT NOT NULL COLLATE NOCASE,"
+    " key TEXT NOT NULL COLLATE NOCASE,"
+    " value TEXT NOT NULL,"
+    " PRIMARY KEY (application, section, key)) WITHOUT ROWID";
+
+std::string parentOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return {};
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+// Creates missing directories of `dir`, the new ones private to the user.
+void makeDirectories(const std::string& dir) {
+    if (dir.empty()) return;
+    struct stat info {};
+    if (::stat(dir.c_str(), &info) == 0) return;
+    makeDirectories(parentOf(dir));
+    if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST)
+        throw SettingsError("cannot create the settings directory " + dir + ": " +
+                            std::strerror(errno));
+}
+
+// Creates an empty file readable by its owner only, so SQLite inherits the mode.
+void createPrivateFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+        return;
+    }
+    if (errno != EEXIST)
+        throw SettingsError("cannot create the settings store " + path + ": " +
+                            std::strerror(errno));
+}
+
+struct Reset {
+    sqlite3_stmt* statement;
+    ~Reset() {
+        sqlite3_reset(statement);
+        sqlite3_clear_bindings(statement);
+    }
+};
+
+void bindText(sqlite3_stmt* statement, int index, const std::string& text) {
+    sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()),
+                      SQLITE_STATIC);
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(const std::string& path) : path_(path) {
+    const bool inMemory = path == ":memory:";
+    if (!inMemory) {
+        makeDirectories(parentOf(path));
+        createPrivateFile(path);
+    }
+    if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
+        const std::string reason = db_ ? sqlite3_errmsg(db_) : "out of memory";
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw SettingsError("cannot open the settings store " + path + ": " + reason);
+    }
+    try {
+        sqlite3_busy_timeout(db_, 5000);
+        if (!inMemory) execute("PRAGMA journal_mode=WAL");
+        execute("PRAGMA synchronous=NORMAL");
+        if (!passesQuickCheck()) fail("the file is damaged");
+        execute(kSchema);
+        getStatement_ = prepare(
+            "SELECT value FROM settings WHERE application=?1 AND section=?2 AND key=?3");
+        saveStatement_ = prepare(
+            "INSERT INTO settings(application, section, key, value) VALUES(?1, ?2, ?3, ?4) "
+            "ON CONFLICT(application, section, key) DO UPDATE SET value=excluded.value");
+        removeAppStatement_ = prepare("DELETE FROM settings WHERE application=?1");
+        removeSectionStatement_ =
+            prepare("DELETE FROM settings WHERE application=?1 AND section=?2");
+        removeKeyStatement_ =
+            prepare("DELETE FROM settings WHERE application=?1 AND section=?2 AND key=?3");
+    } catch (...) {
+        for (auto* statement : {getStatement_, saveStatement_, removeAppStatement_,
+                                removeSectionStatement_, removeKeyStatement_})
+            sqlite3_finalize(statement);
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throw;
+    }
+}
+
+SettingsStore::~SettingsStore() {
+    for (auto* statement : {getStatement_, saveStatement_, removeAppStatement_,
+                            removeSectionStatement_, removeKeyStatement_})
+        sqlite3_finalize(statement);
+    sqlite3_close(db_);
+}
+
+bool SettingsStore::passesQuickCheck() {
+    sqlite3_stmt* check = prepare("PRAGMA quick_check(1)");
+    const bool ok =
+        sqlite3_step(check) == SQLITE_ROW &&
+        std::strcmp(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)), "ok") == 0;
+    sqlite3_finalize(check);
+    return ok;
+}
+
+std::string SettingsStore::resolvePath(const std::string& commandLinePath) {
+    if (!commandLinePath.empty()) return commandLinePath;
+    if (const char* env = std::getenv("ORV_KITE_SETTINGS"); env && *env) return env;
+    std::string base;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
+        base = xdg;
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        base = std::string(home) + "/.config";
+    } else {
+        base = ".";
+    }
+    return base + "/orv_kite/settings.sqlite";
+}
+
+void SettingsStore::fail(const std::string& what) const {
+    throw SettingsError("settings store " + path_ + ": " + what);
+}
+
+void SettingsStore::execute(const char* sql) {
+    char* message = nullptr;
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+        const std::string reason = message ? message : sqlite3_errmsg(db_);
+        sqlite3_free(message);
+        if (sqlite3_errcode(db_) == SQLITE_NOTADB || sqlite3_errcode(db_) == SQLITE_CORRUPT)
+            fail("not a settings store or damaged (" + reason + ")");
+        fail(reason);
+    }
+}
+
+sqlite3_stmt* SettingsStore::prepare(const char* sql) const {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) !=
+        SQLITE_OK) {
+        const int code = sqlite3_errcode(db_);
+        const std::string reason = sqlite3_errmsg(db_);
+        if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
+            fail("not a settings store or damaged (" + reason + ")");
+        fail("not a settings store of this program (" + reason + ")");
+    }
+    return statement;
+}
+
+std::string SettingsStore::get(const std::string& application, const std::string& section,
+                               const std::string& key, const std::string& defaultValue) const {
+    Reset reset{getStatement_};
+    bindText(getStatement_, 1, application);
+    bindText(getStatement_, 2, section);
+    bindText(getStatement_, 3, key);
+    const int rc = sqlite3_step(getStatement_);
+    if (rc == SQLITE_ROW) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(getStatement_, 0));
+        return std::string(text ? text : "",
+                           static_cast<size_t>(sqlite3_column_bytes(getStatement_, 0)));
+    }
+    if (rc != SQLITE_DONE) fail(std::string("read failed: ") + sqlite3_errmsg(db_));
+    return defaultValue;
+}
+
+void SettingsStore::save(const std::string& application, const std::string& section,
+                         const std::string& key, const std::string& value) {
+    Reset reset{saveStatement_};
+    bindText(saveStatement_, 1, application);
+    bindText(saveStatement_, 2, section);
+    bindText(saveStatement_, 3, key);
+    bindText(saveStatement_, 4, value);
+    if (sqlite3_step(saveStatement_) != SQLITE_DONE)
+        fail(std::string("write failed: ") + sqlite3_errmsg(db_));
+}
+
+bool SettingsStore::remove(const std::string& application) {
+    Reset reset{removeAppStatement_};
+    bindText(removeAppStatement_, 1, application);
+    if (sqlite3_step(removeAppStatement_) != SQLITE_DONE)
+        fail(std::string("delete failed: ") + sqlite3_errmsg(db_));
+    return sqlite3_changes(db_) > 0;
+}
+
+bool SettingsStore::remove(const std::string& application, const std::string& section) {
+    Reset reset{removeSectionStatement_};
+    bindText(removeSectionStatement_, 1, application);
+    bindText(removeSectionStatement_, 2, section);
+    if (sqlite3_step(removeSectionStatement_) != SQLITE_DONE)
+        fail(std::string("delete failed: ") + sqlite3_errmsg(db_));
+    return sqlite3_changes(db_) > 0;
+}
+
+bool SettingsStore::removeKey(const std::string& application, const std::string& section,
+                              const std::string& key) {
+    Reset reset{removeKeyStatement_};
+    bindText(removeKeyStatement_, 1, application);
+    bindText(removeKeyStatement_, 2, section);
+    bindText(removeKeyStatement_, 3, key);
+    if (sqlite3_step(removeKeyStatement_) != SQLITE_DONE)
+        fail(std::string("delete failed: ") + sqlite3_errmsg(db_));
+    return sqlite3_changes(db_) > 0;
+}
+
+std::vector<std::string> SettingsStore::sections(const std::string& application) const {
+    sqlite3_stmt* statement = prepare(
+        "SELECT DISTINCT section FROM settings WHERE application=?1 ORDER BY section");
+    std::vector<std::string> result;
+    bindText(statement, 1, application);
+    while (sqlite3_step(statement) == SQLITE_ROW)
+        result.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    sqlite3_finalize(statement);
+    return result;
+}
+
+std::vector<std::pair<std::string, std::string>>
+SettingsStore::keys(const std::string& application, const std::string& section) const {
+    // Keys are mostly numbers: order them as numbers, then as text.
+    sqlite3_stmt* statement =
+        prepare("SELECT key, value FROM settings WHERE application=?1 AND section=?2 "
+                "ORDER BY CAST(key AS INTEGER), key");
+    std::vector<std::pair<std::string, std::string>> result;
+    bindText(statement, 1, application);
+    bindText(statement, 2, section);
+    while (sqlite3_step(statement) == SQLITE_ROW)
+        result.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)),
+                            reinterpret_cast<const char*>(sqlite3_column_text(statement, 1)));
+    sqlite3_finalize(statement);
+    return result;
+}
+
+void SettingsStore::begin() {
+    if (transactionDepth_++ == 0) {
+        rollbackPending_ = false;
+        execute("BEGIN IMMEDIATE");
+    }
+}
+
+void SettingsStore::commitOuter() {
+    if (--transactionDepth_ > 0) return;
+    if (rollbackPending_) {
+        execute("ROLLBACK");
+        fail("a grouped write was abandoned; nothing of it was stored");
+    }
+    execute("COMMIT");
+}
+
+void SettingsStore::rollbackOuter() {
+    if (--transactionDepth_ > 0) {
+        rollbackPending_ = true; // the outer transaction must not commit half of it
+        return;
+    }
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+SettingsStore::Transaction::Transaction(SettingsStore& store) : store_(store) { store_.begin(); }
+
+SettingsStore::Transaction::~Transaction() {
+    if (!done_) store_.rollbackOuter();
+}
+
+void SettingsStore::Transaction::commit() {
+    done_ = true;
+    store_.commitOuter();
+}
+
+} // namespace orv::core

@@ -1,0 +1,88 @@
+// Per-user settings store: (application, section, key) -> text, names compared
+// without regard to case, in one SQLite file that several running copies share.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace orv::core {
+
+class SettingsError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class SettingsStore {
+public:
+    // Opens (creating when absent) the store at `path`; ":memory:" gives a private store.
+    // Throws SettingsError naming the file when it cannot be opened or is not a store.
+    explicit SettingsStore(const std::string& path);
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
+    // --settings FILE, else $ORV_KITE_SETTINGS, else $XDG_CONFIG_HOME/orv_kite/settings.sqlite.
+    static std::string resolvePath(const std::string& commandLinePath);
+
+    const std::string& path() const { return path_; }
+
+    std::string get(const std::string& application, const std::string& section,
+                    const std::string& key, const std::string& defaultValue = {}) const;
+    void save(const std::string& application, const std::string& section, const std::string& key,
+              const std::string& value);
+    // Both return false when there was nothing to delete; callers usually ignore that.
+    bool remove(const std::string& application);
+    bool remove(const std::string& application, const std::string& section);
+    bool removeKey(const std::string& application, const std::string& section,
+                   const std::string& key);
+
+    std::vector<std::string> sections(const std::string& application) const;
+    std::vector<std::pair<std::string, std::string>> keys(const std::string& application,
+                                                          const std::string& section) const;
+
+    // Groups writes: all of them land or none. Nested transactions join the outer one.
+    class Transaction {
+    public:
+        explicit Transaction(SettingsStore& store);
+        ~Transaction(); // rolls back unless committed
+        void commit();
+        Transaction(const Transaction&) = delete;
+        Transaction& operator=(const Transaction&) = delete;
+
+    private:
+        SettingsStore& store_;
+        bool done_ = false;
+    };
+
+    template <typename Writes> void inTransaction(Writes&& writes) {
+        Transaction transaction(*this);
+        writes();
+        transaction.commit();
+    }
+
+private:
+    void execute(const char* sql);
+    [[noreturn]] void fail(const std::string& what) const;
+    sqlite3_stmt* prepare(const char* sql) const;
+    bool passesQuickCheck();
+    void begin();
+    void commitOuter();
+    void rollbackOuter();
+
+    std::string path_;
+    sqlite3* db_ = nullptr;
+    sqlite3_stmt* getStatement_ = nullptr;
+    sqlite3_stmt* saveStatement_ = nullptr;
+    sqlite3_stmt* removeAppStatement_ = nullptr;
+    sqlite3_stmt* removeSectionStatement_ = nullptr;
+    sqlite3_stmt* removeKeyStatement_ = nullptr;
+    int transactionDepth_ = 0;
+    bool rollbackPending_ = false;
+};
+
+} // namespace orv::core

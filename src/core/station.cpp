@@ -1,0 +1,215 @@
+#include "core/station.h"
+
+#include "core/messages.h"
+#include "orbit/time_routines.h"
+
+#include <cstdio>
+
+namespace orv::core {
+
+namespace {
+constexpr const char* kRunningApp = "ORVTUNE";
+// The tuning controls the tracking-data mask hides.
+constexpr const char* kMaskedControls[] = {"Knob1",     "Knob2",       "Knob3",        "Knob4",
+                                           "ch_att",    "ch_agc",      "ch_nb",        "lbl_shift",
+                                           "lbl_satfreq", "lbl_finediag", "lbl_knobmsg", "lbl_Base"};
+} // namespace
+
+Station::Station(SettingsStore& store, StationPlatform platform, StationOptions options)
+    : store_(store), platform_(platform), options_(std::move(options)), configuration_(store) {
+    loopTimer_.setSingleShot(false);
+    loopTimer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&loopTimer_, &QTimer::timeout, [this] { loop_timer_Timer(); });
+    QObject::connect(&ddeTimer_, &QTimer::timeout, [this] { time_dde_Timer(); });
+    panel_.setHandlerWrapper([this](const Panel::Handler& handler, int argument) {
+        guarded([&] { handler(argument); });
+    });
+    bindGestures();
+    statusLine_.add("utc", [this] { return tracking_.utcText; });
+    statusLine_.add("local", [this] { return panel_.caption("lbl_timebox"); });
+    statusLine_.add("sat", [this] { return loop_.selectedSatellite; });
+    statusLine_.add("src", [this] { return std::to_string(loop_.trackingSource); });
+    statusLine_.add("box", [this] { return std::string(startup_.demo ? "demo" : "none"); });
+}
+
+Station::~Station() = default;
+
+void Station::guarded(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const ProgramEnded&) {
+        // the run is over; the view has been told
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "orv_kite: %s\n", error.what());
+    }
+}
+
+void Station::endProgram(int code) {
+    if (!ended_) {
+        ended_ = true;
+        exitCode_ = code;
+        loopTimer_.stop();
+        ddeTimer_.stop();
+        if (view_.programEnded) view_.programEnded(code);
+    }
+    throw ProgramEnded{code};
+}
+
+std::string Station::closingLine() const {
+    return "Orv_Kite " + startup_.versionText + "   " + startup_.versionDate;
+}
+
+ConfigEditor& Station::configEditor() {
+    if (!configEditor_) {
+        ConfigEditor::Hooks hooks;
+        hooks.endProgram = [this] { endProgram(0); };
+        hooks.clearOpenRequest = [this] { startup_.openEditorRequest = 0; };
+        hooks.redrawMapNextUpdate = [this] {
+            loop_.mapRefreshCounter =
+                mapIntervalTicks(config_.mapUpdateSeconds, config_.programTimerMs) - 1;
+        };
+        configEditor_ = std::make_unique<ConfigEditor>(configuration_, startup_.variant, hooks);
+    }
+    return *configEditor_;
+}
+
+void Station::openConfigEditor() {
+    configEditor().open(options_.programDir);
+    if (view_.showConfigEditor) view_.showConfigEditor();
+}
+
+void Station::lbl_help_DblClick() { openConfigEditor(); }
+
+void Station::lbl_about_Click() {
+    if (view_.showAbout) view_.showAbout();
+}
+
+void Station::showMessage(const std::string& text) {
+    platform::DialogRequest request;
+    request.text = text;
+    platform_.dialogs.show(request);
+}
+
+void Station::error_msgs(int n) {
+    const auto text = messageText(n, options_.programDir, closingLine());
+    if (!text) return;
+    switch (n) {
+    case 1:
+        startup_.hardwareAbsent = 1;
+        demo_mode();
+        startup_.demo = 1;
+        showMessage(*text);
+        break;
+    case 3:
+        mask_set();
+        showMessage(*text);
+        loop_.elementsMissing = 0;
+        panel_.setVisible("lbl_kep_error", false);
+        panel_.setCaption("lbl_sat_name", kNoSatellite);
+        panel_.setVisible("Mask1", true);
+        break;
+    case 4:
+        showMessage(*text);
+        startup_.openEditorRequest = 1;
+        break;
+    case 6:
+        showMessage(*text);
+        endProgram(2);
+    case 8:
+        if (startup_.message8Shown) return;
+        openConfigEditor();
+        showMessage(*text);
+        startup_.message8Shown = 1;
+        break;
+    case 11:
+        if (startup_.message11Shown) return;
+        openConfigEditor();
+        showMessage(*text);
+        startup_.message11Shown = 1;
+        break;
+    default: // 2, 5, 7: the box alone
+        showMessage(*text);
+        break;
+    }
+}
+
+void Station::exitRoutine() {
+    if (startup_.demo) endProgram(0);
+    shut_down_radios();
+    hrdw_reset_Click();
+    if (!store_.get(kRunningApp, "START", "1").empty()) store_.remove(kRunningApp);
+    endProgram(0);
+}
+
+void Station::delete_registery() {
+    platform::DialogRequest request;
+    request.title = "Clean Registery";
+    request.text = cleanRegistryQuestion();
+    request.icon = platform::DialogIcon::Critical;
+    request.buttons = platform::DialogButtons::YesNo;
+    request.defaultAnswer = platform::DialogAnswer::No;
+    request.helpFile = "DEMO.HLP";
+    request.helpContext = 1000;
+    if (platform_.dialogs.show(request) != platform::DialogAnswer::Yes) return;
+    for (const char* application :
+         {"Kep_TLE", "ORV_CFG3", "ORV_CFG4", "ORVTUNE", "ORV_SAT", "ORV_SAT1", "ORV_SAT2"}) {
+        try {
+            store_.remove(application);
+        } catch (const SettingsError&) {
+            // each application is deleted on its own; a failure does not stop the rest
+        }
+    }
+}
+
+// The three-step gesture guarding delete_registery: date, UTC box, time.
+void Station::registryGateStep(int step) {
+    int& gate = loop_.registryGate;
+    if (step == 1) {
+        gate = 1;
+    } else if (step == 2) {
+        if (gate == 1) gate = 2;
+    } else if (gate == 2) {
+        gate = 3;
+        delete_registery();
+        gate = 2;
+    }
+}
+
+void Station::bindGestures() {
+    panel_.bind("cmd_Bye", Gesture::Click, [this](int) { exitRoutine(); });
+    panel_.bind("lbl_help", Gesture::DblClick, [this](int) { lbl_help_DblClick(); });
+    panel_.bind("lbl_about", Gesture::Click, [this](int) { lbl_about_Click(); });
+    panel_.bind("lbl_date", Gesture::DblClick, [this](int) { registryGateStep(1); });
+    panel_.bind("lbl_UTCbox", Gesture::DblClick, [this](int) { registryGateStep(2); });
+    panel_.bind("lbl_time", Gesture::DblClick, [this](int) { registryGateStep(3); });
+}
+
+void Station::mask_set() {
+    loop_.maskSet = 1;
+    for (const char* name : kMaskedControls) panel_.setVisible(name, false);
+    panel_.setCaption("Mask1", "Under DDE control.  Background Monitoring                     " +
+                                   std::string(20, ' '));
+}
+
+void Station::mask_reset() {
+    loop_.maskSet = 0;
+    for (const char* name : kMaskedControls) panel_.setVisible(name, true);
+    panel_.setCaption("Mask1", "");
+}
+
+void Station::time_routines() {
+    const auto fields = orbit::timeFieldsFor(platform_.clock.now(), config_.utcOffset);
+    tracking_.dayNumber = fields.dayNumber;
+    tracking_.dayFraction = fields.dayFraction;
+    tracking_.utcText = fields.utcText;
+    panel_.setCaption("lbl_timebox", fields.localTime);
+    panel_.setCaption("lbl_datebox", fields.localDate);
+    panel_.setCaption("lbl_UTC", fields.utcText);
+}
+
+void Station::clear_knobs() {
+    // The knob panel itself arrives with the frequency plan; the interval is reset here.
+    loop_.currentInterval = static_cast<int>(config_.programTimerMs);
+}
+
+} // namespace orv::core

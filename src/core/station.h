@@ -1,0 +1,212 @@
+// One run of the station: owns the state of every subsystem and the timers,
+// runs start-up, the main loop and the exit routine. Nothing here is global, so
+// a test builds as many stations as it likes.
+#pragma once
+
+#include "core/config_editor.h"
+#include "core/configuration.h"
+#include "core/panel.h"
+#include "core/settings_store.h"
+#include "core/station_state.h"
+#include "core/status_line.h"
+#include "core/tracking_state.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/launcher.h"
+#include "platform/waits.h"
+
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace orv::core {
+
+// Thrown to end the program at once; caught where control entered the station.
+struct ProgramEnded {
+    int code;
+};
+
+// A start-up failure that the start-up error trap handles by its kind.
+struct StartupFailure {
+    enum class Kind { MapPicturesMissing, ElementFileMissing, ElementFileCorrupt, SerialPortMissing };
+    Kind kind;
+    std::string detail;
+};
+
+struct StationPlatform {
+    platform::Clock& clock;
+    platform::Waits& waits;
+    platform::Dialogs& dialogs;
+    platform::Launcher& launcher;
+};
+
+struct StationOptions {
+    std::string programDir;
+    std::string commandLine; // what remains once our own options are taken out
+    bool simulate = false;
+    std::string simulateFault;
+    bool verbose = false;
+};
+
+// What the view does for the station; every hook is optional.
+struct ViewHooks {
+    std::function<void()> showConfigEditor;
+    std::function<void()> showAbout;
+    std::function<void(int code)> programEnded;
+};
+
+class Station {
+public:
+    Station(SettingsStore& store, StationPlatform platform, StationOptions options);
+    ~Station();
+    Station(const Station&) = delete;
+    Station& operator=(const Station&) = delete;
+
+    void setViewHooks(ViewHooks hooks) { view_ = std::move(hooks); }
+
+    // Start-up and shutdown.
+    void Form_Load();
+    void initialize();
+    void error_msgs(int n);
+    void exitRoutine();
+    void cmd_Bye_Click() { guarded([this] { exitRoutine(); }); }
+    void Form_Unload() { guarded([this] { exitRoutine(); }); }
+    void lbl_help_DblClick();
+    void lbl_about_Click();
+    void delete_registery();
+
+    // Main loop and timers.
+    void loop_timer_Timer();
+    void main_loop();
+    void time_dde_Timer() { loop_.ddePollDue = 1; }
+
+    // Ends the run: stops the timers, tells the view and throws ProgramEnded.
+    [[noreturn]] void endProgram(int code);
+    bool ended() const { return ended_; }
+    int exitCode() const { return exitCode_; }
+    // Runs `action` as an entry point: an end of the program inside it is absorbed.
+    void guarded(const std::function<void()>& action);
+
+    // Shared state.
+    SettingsStore& store() { return store_; }
+    Configuration& configuration() { return configuration_; }
+    ConfigValues& config() { return config_; }
+    Panel& panel() { return panel_; }
+    StartupState& startup() { return startup_; }
+    LoopState& loop() { return loop_; }
+    TrackingState& tracking() { return tracking_; }
+    ConfigEditor& configEditor();
+    StatusLine& statusLine() { return statusLine_; }
+    const StationOptions& options() const { return options_; }
+    platform::Clock& clock() { return platform_.clock; }
+    platform::Waits& waits() { return platform_.waits; }
+    platform::Dialogs& dialogs() { return platform_.dialogs; }
+    platform::Launcher& launcher() { return platform_.launcher; }
+    QTimer& loopTimer() { return loopTimer_; }
+    QTimer& ddeTimer() { return ddeTimer_; }
+    std::string closingLine() const;
+
+    // Observes each main-loop step before it runs; a throwing observer fails the step.
+    std::function<void(int step)> stepObserver;
+    // Failures trapped so far, per main-loop step (index = step number).
+    std::array<int, 23> stepFailures{};
+
+    // Routines shared by several steps.
+    void openConfigEditor();
+    void mask_set();
+    void mask_reset();
+    void time_routines();
+    void clear_knobs();
+
+private:
+    // The twenty steps of initialize and the twenty-two of main_loop, in order.
+    void runInitializeStep(int step);
+    void runLoopStep(int step);
+    void initResetState();
+    void initFirstRun();
+    void initLoadConfiguration();
+    void initMapSetup();
+    void initMapInterval();
+    void initStatusAndEntry();
+    void initTrackingSource();
+    void initStandAlone();
+    void initSerialBox();
+    void loopDeselect();
+    void loopRequests();
+    void loopCalibrationDisplay();
+    void loopStatusDisplay();
+    void loopMap();
+    void loopClock();
+    void loopRelease();
+    void loopFlipDisplay();
+    void loopNewSelection();
+    void loopPosition();
+    void loopDdePoll();
+    void loopTuning();
+    void loopPointing();
+    void loopRunningFlag();
+    void loopRearm();
+
+    void bindGestures();
+    void showMessage(const std::string& text);
+    void handleStartupFailure(const StartupFailure& failure);
+    void registryGateStep(int step);
+
+    // Routines of subsystems that arrive later; each is a no-op until then.
+    void readHorizonTable();
+    void readSatelliteListPriorities();
+    void loadMapPicture();
+    void bird_mode();
+    void importElements();
+    void computeStationModel();
+    bool probeDdeSource(int source);
+    void scales();
+    void setInhibitControls();
+    void openSerialInterfaceBox();
+    void showMapControls();
+    void stopRotatorTimers();
+    void shut_down_radios();
+    void hrdw_reset_Click();
+    void demo_mode();
+    void handPendingPcrReply();
+    void resetSelectionDisplays();
+    void lbl_refresh_DblClick();
+    void resetInhibitAndStepControls();
+    void clear_make_pcr1000();
+    void park();
+    void mapping();
+    void refreshMapControls();
+    void showToneDisplay();
+    void switchEcpOutputs();
+    void updatePanelForNewSelection();
+    void keplers();
+    void satelliteSetup();
+    void pollDdeSource();
+    void antenna_status();
+    void autoTrackBookkeeping();
+    void frequency();
+    void outs();
+    void flip_park();
+    void track_antennas();
+    bool belowHorizon();
+
+    SettingsStore& store_;
+    StationPlatform platform_;
+    StationOptions options_;
+    Configuration configuration_;
+    ConfigValues config_;
+    Panel panel_;
+    StartupState startup_;
+    LoopState loop_;
+    TrackingState tracking_;
+    StatusLine statusLine_;
+    std::unique_ptr<ConfigEditor> configEditor_;
+    ViewHooks view_;
+    QTimer loopTimer_;
+    QTimer ddeTimer_;
+    bool ended_ = false;
+    int exitCode_ = 0;
+};
+
+} // namespace orv::core

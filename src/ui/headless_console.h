@@ -1,0 +1,30 @@
+// Headless operation: a status line once a second on standard output, and each
+// line of standard input typed into the satellite-name box followed by Enter.
+#pragma once
+
+#include "core/station.h"
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <string>
+
+namespace orv::ui {
+
+class HeadlessConsole final {
+public:
+    explicit HeadlessConsole(core::Station& station);
+    // Types one line into the entry box and presses Enter.
+    void typeLine(const std::string& line);
+
+private:
+    void readInput();
+    void printStatus();
+
+    core::Station& station_;
+    QTimer statusTimer_;
+    QSocketNotifier input_;
+    std::string pending_;
+};
+
+} // namespace orv::ui

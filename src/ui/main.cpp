@@ -1,0 +1,114 @@
+// orv_kite: the station, in a window or headless.
+#include "core/settings_store.h"
+#include "core/station.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/launcher.h"
+#include "platform/waits.h"
+#include "ui/command_line.h"
+#include "ui/headless_console.h"
+#include "ui/main_window.h"
+#include "ui/qt_dialogs.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+using namespace orv;
+
+namespace {
+
+bool displayAvailable() {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+
+std::unique_ptr<platform::Clock> makeClock(const ui::CommandLine& options) {
+    if (options.startTime.empty() && options.rate == 1.0)
+        return std::make_unique<platform::SystemClock>();
+    QDateTime start = QDateTime::currentDateTime();
+    if (!options.startTime.empty()) start = platform::parseLocalInstant(QString::fromStdString(options.startTime));
+    return std::make_unique<platform::SimulatedClock>(start, options.rate);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    ui::CommandLine options = ui::parseCommandLine(arguments);
+    if (options.help) {
+        std::fputs(ui::usageText().c_str(), stdout);
+        return 0;
+    }
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "orv_kite: %s\n\n%s", options.error.c_str(), ui::usageText().c_str());
+        return 2;
+    }
+    if (!options.startTime.empty() &&
+        !platform::parseLocalInstant(QString::fromStdString(options.startTime)).isValid()) {
+        std::fprintf(stderr, "orv_kite: --time wants \"YYYY-MM-DD hh:mm:ss\", not \"%s\"\n",
+                     options.startTime.c_str());
+        return 2;
+    }
+    if (!options.headless && !displayAvailable()) {
+        std::fprintf(stderr, "orv_kite: no display found; running headless\n");
+        options.headless = true;
+    }
+    if (options.headless) qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    // Qt takes its own options out of the arguments it is given.
+    std::vector<char*> qtArguments{argv[0]};
+    for (auto& word : options.rest) qtArguments.push_back(word.data());
+    int qtArgc = static_cast<int>(qtArguments.size());
+    QApplication app(qtArgc, qtArguments.data());
+    QApplication::setApplicationName(QStringLiteral("Orv_Kite"));
+    options.rest.assign(qtArguments.begin() + 1, qtArguments.begin() + qtArgc);
+
+    std::unique_ptr<core::SettingsStore> store;
+    const std::string settingsPath = core::SettingsStore::resolvePath(options.settingsPath);
+    try {
+        store = std::make_unique<core::SettingsStore>(settingsPath);
+    } catch (const core::SettingsError& error) {
+        std::fprintf(stderr, "orv_kite: %s\nThe file was left as it is. Move it aside to start "
+                             "with a fresh store, or name another with --settings FILE.\n",
+                     error.what());
+        return 1;
+    }
+
+    auto clock = makeClock(options);
+    platform::EventLoopWaits waits;
+    platform::HeadlessDialogs headlessDialogs;
+    ui::QtDialogs windowDialogs;
+    platform::ProcessLauncher launcher;
+    platform::Dialogs& dialogs =
+        options.headless ? static_cast<platform::Dialogs&>(headlessDialogs) : windowDialogs;
+
+    core::StationOptions stationOptions;
+    stationOptions.programDir = QCoreApplication::applicationDirPath().toStdString();
+    stationOptions.commandLine = options.remainder();
+    stationOptions.simulate = options.simulate;
+    stationOptions.simulateFault = options.simulateFault;
+    stationOptions.verbose = options.verbose;
+    core::Station station(*store, {*clock, waits, dialogs, launcher}, stationOptions);
+
+    std::unique_ptr<ui::MainWindow> window;
+    std::unique_ptr<ui::HeadlessConsole> console;
+    if (options.headless) {
+        console = std::make_unique<ui::HeadlessConsole>(station);
+    } else {
+        window = std::make_unique<ui::MainWindow>(station);
+        window->show();
+    }
+
+    station.Form_Load();
+    if (station.ended()) return station.exitCode();
+    if (options.runFor > 0)
+        QTimer::singleShot(static_cast<int>(options.runFor * 1000), [&station] {
+            station.cmd_Bye_Click();
+        });
+    const int code = QApplication::exec();
+    return station.ended() ? station.exitCode() : code;
+}

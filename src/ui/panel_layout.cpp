@@ -1,0 +1,97 @@
+#include "ui/panel_layout.h"
+
+#include <array>
+
+namespace orv::ui {
+
+namespace {
+using G = PanelGroup;
+using K = FieldKind;
+
+constexpr std::array kLayout = std::to_array<FieldPlacement>({
+    // Tracking readouts.
+    {"lbl_sat_name", G::Tracking, K::Action, "No Satellite selected",
+     "The current satellite being tracked."},
+    {"txt_entre", G::Tracking, K::Entry, "", "Enter the name of the satellite and press Enter"},
+    {"lbl_status", G::Tracking, K::Label, "", ""},
+    {"lbl_compAz", G::Tracking, K::Label, "", "The satellite's computed azimuth bearing"},
+    {"lbl_CompEle", G::Tracking, K::Label, "", "The satellite's computed Elevation"},
+    {"lbl_range", G::Tracking, K::Label, "", "Range"},
+    {"lbl_sq6", G::Tracking, K::Label, "", "Squint"},
+    {"lbl_ma256", G::Tracking, K::Label, "", "Mean anomaly"},
+    {"lbl_kep_error", G::Tracking, K::Action,
+     "    Error in NORAD 2 element file. Click this label for Help", ""},
+    {"lbl_kepler", G::Tracking, K::Action, "Update Keps", "Update Keps"},
+    {"lbl_sched", G::Tracking, K::Action, "", ""},
+
+    // Frequency panel with its knobs.
+    {"lbl_UpMode", G::Frequency, K::Label, "No Mode", "Uplink mode"},
+    {"lbl_DnMode", G::Frequency, K::Label, "No Mode", "Downlink mode"},
+    {"lbl_radio_up", G::Frequency, K::Label, "No Radio", "Radio and (Port) in use"},
+    {"lbl_radio_dn", G::Frequency, K::Label, "No Radio", "Radio and (Port) in use"},
+    {"lbl_UpFreq", G::Frequency, K::Label, "", "Satellite's Receiving Frequency"},
+    {"lbl_DnFreq", G::Frequency, K::Label, "", "Satellite's transmitting frequency"},
+    {"lbl_UpDop", G::Frequency, K::Label, "",
+     " Ground Station's Transmitter Doppler Corrected Up Link frequency"},
+    {"lbl_DnDop", G::Frequency, K::Label, "", "Ground Station's Received Doppler corrected frequency"},
+    {"lbl_UpVal", G::Frequency, K::Label, "", "Instantaneous Up Link Doppler Value."},
+    {"lbl_DnVal", G::Frequency, K::Label, "", "Instantaneous Doppler Value"},
+    {"lbl_shift", G::Frequency, K::Action, "IF Shift", ""},
+    {"lbl_FreqFine", G::Frequency, K::Label, "10 Hz. Rate",
+     "The rate in Hertz that the frequency increments when the knob is rotated"},
+    {"Knob1", G::Frequency, K::Knob, "", ""},
+    {"Knob2", G::Frequency, K::Knob, "", ""},
+    {"Knob3", G::Frequency, K::Knob, "", ""},
+    {"Knob4", G::Frequency, K::Knob, "", ""},
+    {"lbl_Up_read", G::Frequency, K::Action, "Edit Satellite Parameters",
+     "Dbl Click to access the Satellite Data base"},
+    {"Mask1", G::Frequency, K::Label, "", ""},
+
+    // Rotators.
+    {"lbl_Azfed", G::Rotator, K::Label, "", "The Azimuth position of the rotator."},
+    {"lbl_Elfed", G::Rotator, K::Label, "", "The Elevation angle of the rotator."},
+    {"lbl_Valaz", G::Rotator, K::Label, "", "Azimuth slew"},
+    {"lbl_Valel", G::Rotator, K::Label, "", "Elevation slew"},
+    {"lbl_rot", G::Rotator, K::Label, "Rotators Active", "Rotator state"},
+    {"lbl_flip_mode", G::Rotator, K::Action, "Flipping Off", "Status of the Flipping Flag"},
+    {"lbl_recip", G::Rotator, K::Label, "Flipped Reciprocal Bearings", ""},
+    {"ch_az", G::Rotator, K::Check, "Azimuth", "Enable or inhibit the azimuth rotator"},
+    {"ch_el", G::Rotator, K::Check, "Elevation", "Enable or inhibit the elevation rotator"},
+    {"lbl_calib", G::Rotator, K::Action, "Calibrate", "Rotator calibration"},
+
+    // Interface box and status.
+    {"lbl_standalone", G::Status, K::Label, "", "Source of tracking data"},
+    {"lbl_azctrl", G::Status, K::Label, "Printer Port or Hardware missing",
+     "Interface box fault"},
+    {"lbl_UTCbox", G::Status, K::Action, "UTC", ""},
+    {"lbl_UTC", G::Status, K::Label, "", "Coordinated Universal Time  or   (GMT)"},
+    {"lbl_time", G::Status, K::Action, "Local", ""},
+    {"lbl_timebox", G::Status, K::Label, "", "Local Time"},
+    {"lbl_datebox", G::Status, K::Label, "", "Local date"},
+    {"lbl_date", G::Status, K::Action, "", ""},
+    {"lbl_help", G::Status, K::Action, "Main Configuration",
+     "Dbl click to access the Main configuation file."},
+    {"lbl_hoztable", G::Status, K::Action, "Horizon Table", ""},
+    {"lbl_version", G::Status, K::Label, "", ""},
+    {"lbl_about", G::Status, K::Action, "About", ""},
+    {"cmd_Bye", G::Status, K::Button, "Exit", "Use this instead of the top right X"},
+
+    // World map.
+    {"lbl_maptext", G::Map, K::Label, "", ""},
+});
+} // namespace
+
+std::span<const FieldPlacement> panelLayout() { return kLayout; }
+
+const char* groupTitle(PanelGroup group) {
+    switch (group) {
+    case G::Tracking: return "Tracking";
+    case G::Frequency: return "Frequencies";
+    case G::Rotator: return "Rotators";
+    case G::Status: return "Interface box and status";
+    case G::Map: return "World map";
+    }
+    return "";
+}
+
+} // namespace orv::ui

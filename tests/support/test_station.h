@@ -1,0 +1,35 @@
+// A station on test doubles: a fixed clock, recorded waits, scripted dialogs, a
+// recording launcher and a settings store in memory (or in a given file).
+#pragma once
+
+#include "core/station.h"
+
+#include <QDateTime>
+#include <memory>
+#include <string>
+
+namespace orv::test {
+
+struct TestStation {
+    explicit TestStation(int variant = 4, std::string storePath = ":memory:",
+                         std::string commandLine = {});
+
+    // Runs Form_Load; the station has then run initialize.
+    void start() { station->Form_Load(); }
+    // Runs `count` ticks of the main loop directly.
+    void tick(int count = 1);
+
+    platform::FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(12, 0, 0))};
+    platform::RecordingWaits waits;
+    platform::ScriptedDialogs dialogs;
+    platform::RecordingLauncher launcher;
+    std::unique_ptr<core::SettingsStore> store;
+    std::unique_ptr<core::Station> station;
+    int editorOpenings = 0;
+    int endings = 0;
+};
+
+// A program directory whose name selects `variant`.
+std::string programDirFor(int variant);
+
+} // namespace orv::test

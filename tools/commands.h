@@ -1,0 +1,11 @@
+// The orv_kite_tool commands; each takes the words after its name and returns the exit code.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orv::tools {
+
+int configCommand(const std::vector<std::string>& words);
+
+} // namespace orv::tools

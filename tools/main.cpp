@@ -1,0 +1,41 @@
+// orv_kite_tool: utilities on the station's libraries.
+#include "tools/commands.h"
+
+#include <QCoreApplication>
+#include <array>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct Command {
+    const char* name;
+    const char* summary;
+    int (*run)(const std::vector<std::string>&);
+};
+
+constexpr std::array kCommands{
+    Command{"config", "show and change the station configuration", orv::tools::configCommand},
+};
+
+void usage(FILE* out) {
+    std::fputs("Usage: orv_kite_tool COMMAND [arguments]\n\nCommands:\n", out);
+    for (const auto& command : kCommands) std::fprintf(out, "  %-10s %s\n", command.name, command.summary);
+    std::fputs("\n'orv_kite_tool COMMAND --help' explains a command.\n", out);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        usage(argc < 2 ? stderr : stdout);
+        return argc < 2 ? 2 : 0;
+    }
+    const std::vector<std::string> words(argv + 2, argv + argc);
+    for (const auto& command : kCommands)
+        if (std::strcmp(argv[1], command.name) == 0) return command.run(words);
+    std::fprintf(stderr, "orv_kite_tool: unknown command \"%s\"\n\n", argv[1]);
+    usage(stderr);
+    return 2;
+}

@@ -1,0 +1,64 @@
+#include "tools/tool_arguments.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace orv::tools {
+
+std::string ToolArguments::value(const std::string& name, const std::string& fallback) const {
+    const auto it = options.find(name);
+    return it == options.end() ? fallback : it->second;
+}
+
+ToolArguments parseToolArguments(const std::vector<std::string>& words,
+                                 const std::vector<std::string>& withValue) {
+    ToolArguments arguments;
+    for (size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word.rfind("--", 0) != 0 || word == "--") {
+            arguments.positional.push_back(word);
+            continue;
+        }
+        std::string name = word, value;
+        const auto equals = word.find('=');
+        const bool inlineValue = equals != std::string::npos;
+        if (inlineValue) {
+            name = word.substr(0, equals);
+            value = word.substr(equals + 1);
+        }
+        const bool takesValue =
+            std::find(withValue.begin(), withValue.end(), name) != withValue.end();
+        if (takesValue && !inlineValue) {
+            if (i + 1 >= words.size()) {
+                arguments.error = name + " needs a value";
+                return arguments;
+            }
+            value = words[++i];
+        }
+        arguments.options[name] = value;
+    }
+    return arguments;
+}
+
+std::unique_ptr<core::SettingsStore> openStore(const ToolArguments& arguments) {
+    const std::string path = core::SettingsStore::resolvePath(arguments.value("--settings"));
+    try {
+        return std::make_unique<core::SettingsStore>(path);
+    } catch (const core::SettingsError& error) {
+        std::fprintf(stderr, "orv_kite_tool: %s\n", error.what());
+        return nullptr;
+    }
+}
+
+bool variantOf(const ToolArguments& arguments, int& variant) {
+    const std::string text = arguments.value("--variant", "4");
+    if (text == "3" || text == "4") {
+        variant = text[0] - '0';
+        return true;
+    }
+    std::fprintf(stderr, "orv_kite_tool: --variant is 3 (parallel box) or 4 (serial box), not %s\n",
+                 text.c_str());
+    return false;
+}
+
+} // namespace orv::tools
