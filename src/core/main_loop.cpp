@@ -233,7 +233,7 @@ void Station::loopPointing() {
 }
 
 void Station::loopRunningFlag() {
-    if (store_.get("ORVTUNE", "START", "1") != "1") {
+    if (!runningFlag_.stillOurs()) {
         std::fprintf(stderr, "orv_kite: the running flag is gone (another copy started or the "
                              "settings were cleaned); ending\n");
         endProgram(0);

@@ -9,7 +9,6 @@
 namespace orv::core {
 
 namespace {
-constexpr const char* kRunningApp = "ORVTUNE";
 constexpr const char* kDdeProgramLinked[] = {
     "", "",
     "Interfaced with the WISP program.",
@@ -22,7 +21,7 @@ constexpr const char* kDdeProgramLinked[] = {
 
 void Station::Form_Load() {
     guarded([this] {
-        if (!store_.get(kRunningApp, "START", "1").empty()) store_.remove(kRunningApp);
+        runningFlag_.takeOver();
 
         const auto variant = variantFromDirectory(options_.programDir);
         if (!variant) error_msgs(6); // ends the program
@@ -103,7 +102,7 @@ void Station::runInitializeStep(int step) {
     case 16: initStandAlone(); break;
     case 17: initSerialBox(); break;
     case 18: showMapControls(); break;
-    case 19: store_.save(kRunningApp, "Start", "1", "1"); break;
+    case 19: runningFlag_.raise(); break;
     case 20: loopTimer_.start(1); break;
     default: break;
     }

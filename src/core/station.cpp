@@ -8,7 +8,6 @@
 namespace orv::core {
 
 namespace {
-constexpr const char* kRunningApp = "ORVTUNE";
 // The tuning controls the tracking-data mask hides.
 constexpr const char* kMaskedControls[] = {"Knob1",     "Knob2",       "Knob3",        "Knob4",
                                            "ch_att",    "ch_agc",      "ch_nb",        "lbl_shift",
@@ -16,7 +15,8 @@ constexpr const char* kMaskedControls[] = {"Knob1",     "Knob2",       "Knob3", 
 } // namespace
 
 Station::Station(SettingsStore& store, StationPlatform platform, StationOptions options)
-    : store_(store), platform_(platform), options_(std::move(options)), configuration_(store) {
+    : store_(store), platform_(platform), options_(std::move(options)), configuration_(store),
+      runningFlag_(store) {
     loopTimer_.setSingleShot(false);
     loopTimer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&loopTimer_, &QTimer::timeout, [this] { loop_timer_Timer(); });
@@ -62,7 +62,7 @@ std::string Station::closingLine() const {
 ConfigEditor& Station::configEditor() {
     if (!configEditor_) {
         ConfigEditor::Hooks hooks;
-        hooks.endProgram = [this] { endProgram(0); };
+        hooks.endProgram = [this] { guarded([this] { endProgram(0); }); };
         hooks.clearOpenRequest = [this] { startup_.openEditorRequest = 0; };
         hooks.redrawMapNextUpdate = [this] {
             loop_.mapRefreshCounter =
@@ -137,7 +137,7 @@ void Station::exitRoutine() {
     if (startup_.demo) endProgram(0);
     shut_down_radios();
     hrdw_reset_Click();
-    if (!store_.get(kRunningApp, "START", "1").empty()) store_.remove(kRunningApp);
+    runningFlag_.lower();
     endProgram(0);
 }
 

@@ -6,6 +6,7 @@
 #include "core/config_editor.h"
 #include "core/configuration.h"
 #include "core/panel.h"
+#include "core/running_flag.h"
 #include "core/settings_store.h"
 #include "core/station_state.h"
 #include "core/status_line.h"
@@ -91,6 +92,7 @@ public:
     // Shared state.
     SettingsStore& store() { return store_; }
     Configuration& configuration() { return configuration_; }
+    RunningFlag& runningFlag() { return runningFlag_; }
     ConfigValues& config() { return config_; }
     Panel& panel() { return panel_; }
     StartupState& startup() { return startup_; }
@@ -195,6 +197,7 @@ private:
     StationPlatform platform_;
     StationOptions options_;
     Configuration configuration_;
+    RunningFlag runningFlag_;
     ConfigValues config_;
     Panel panel_;
     StartupState startup_;
