@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/launcher.h"
+#include "platform/runtime_dir.h"
 #include "platform/waits.h"
 #include "ui/command_line.h"
 #include "ui/headless_console.h"
@@ -58,6 +59,11 @@ int main(int argc, char** argv) {
         options.headless = true;
     }
     if (options.headless) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        std::string error;
+        const std::string runtime = platform::privateRuntimeDir("", error);
+        if (!runtime.empty()) qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+    }
 
     // Qt takes its own options out of the arguments it is given.
     std::vector<char*> qtArguments{argv[0]};

@@ -96,7 +96,13 @@ void MainWindow::build() {
         const std::string name = placement.name;
         QWidget* widget = nullptr;
         switch (placement.kind) {
-        case FieldKind::Label: widget = new QLabel; break;
+        case FieldKind::Label: {
+            auto* label = new QLabel;
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            label->setMinimumWidth(120);
+            widget = label;
+            break;
+        }
         case FieldKind::Action: widget = new ActionLabel(panel, name); break;
         case FieldKind::Check: {
             auto* check = new QCheckBox(QString::fromUtf8(placement.caption));
@@ -145,9 +151,11 @@ void MainWindow::build() {
         widgets_[name] = widget;
         if (panel.caption(name).empty() && *placement.caption)
             panel.setCaption(name, placement.caption);
+        if (placement.hidden) panel.setVisible(name, false);
         mirror(name, panel.field(name));
     }
     setCentralWidget(central);
+    setMinimumSize(900, 640);
 }
 
 void MainWindow::mirror(const std::string& name, const core::PanelField& field) {

@@ -20,7 +20,7 @@ constexpr std::array kLayout = std::to_array<FieldPlacement>({
     {"lbl_sq6", G::Tracking, K::Label, "", "Squint"},
     {"lbl_ma256", G::Tracking, K::Label, "", "Mean anomaly"},
     {"lbl_kep_error", G::Tracking, K::Action,
-     "    Error in NORAD 2 element file. Click this label for Help", ""},
+     "    Error in NORAD 2 element file. Click this label for Help", "", true},
     {"lbl_kepler", G::Tracking, K::Action, "Update Keps", "Update Keps"},
     {"lbl_sched", G::Tracking, K::Action, "", ""},
 
@@ -54,7 +54,7 @@ constexpr std::array kLayout = std::to_array<FieldPlacement>({
     {"lbl_Valel", G::Rotator, K::Label, "", "Elevation slew"},
     {"lbl_rot", G::Rotator, K::Label, "Rotators Active", "Rotator state"},
     {"lbl_flip_mode", G::Rotator, K::Action, "Flipping Off", "Status of the Flipping Flag"},
-    {"lbl_recip", G::Rotator, K::Label, "Flipped Reciprocal Bearings", ""},
+    {"lbl_recip", G::Rotator, K::Label, "Flipped Reciprocal Bearings", "", true},
     {"ch_az", G::Rotator, K::Check, "Azimuth", "Enable or inhibit the azimuth rotator"},
     {"ch_el", G::Rotator, K::Check, "Elevation", "Enable or inhibit the elevation rotator"},
     {"lbl_calib", G::Rotator, K::Action, "Calibrate", "Rotator calibration"},

@@ -15,6 +15,7 @@ struct FieldPlacement {
     FieldKind kind;
     const char* caption; // initial caption
     const char* hint;
+    bool hidden = false; // shown only when a routine shows it
 };
 
 std::span<const FieldPlacement> panelLayout();
