@@ -8,7 +8,8 @@ static void runningFlagRead(benchmark::State& state) {
     QTemporaryDir dir;
     orv::core::SettingsStore store((dir.path() + "/bench.sqlite").toStdString());
     store.save("ORVTUNE", "START", "1", "1");
-    for (auto _ : state) benchmark::DoNotOptimize(store.get("ORVTUNE", "START", "1"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.get("ORVTUNE", "START", "1"));
 }
 BENCHMARK(runningFlagRead);
 

@@ -24,9 +24,12 @@ std::string convertedText(const core::ConfigValues& values, int key) {
     const auto& entry = core::configEntry(key);
     switch (entry.kind) {
     case core::EntryKind::Real:
-    case core::EntryKind::Whole: return core::numberText(values.numberOf(key));
-    case core::EntryKind::Word: return core::upperCased(values.stored[key - 1]);
-    case core::EntryKind::Text: return values.stored[key - 1];
+    case core::EntryKind::Whole:
+        return core::numberText(values.numberOf(key));
+    case core::EntryKind::Word:
+        return core::upperCased(values.stored[key - 1]);
+    case core::EntryKind::Text:
+        return values.stored[key - 1];
     }
     return {};
 }
@@ -56,7 +59,8 @@ void show(const core::ConfigValues& values, int variant, bool tsv) {
         std::printf("key\tlabel\tstored\tconverted\n");
         for (const auto& entry : core::kConfigEntries)
             std::printf("%d\t%s\t%s\t%s\n", entry.key, entry.label,
-                        values.stored[entry.key - 1].c_str(), convertedText(values, entry.key).c_str());
+                        values.stored[entry.key - 1].c_str(),
+                        convertedText(values, entry.key).c_str());
     } else {
         std::printf("Configuration of variant %d (%s)\n", variant,
                     core::Configuration::applicationFor(variant).c_str());
@@ -88,7 +92,8 @@ int configCommand(const std::vector<std::string>& words) {
         return 0;
     }
     if (!arguments.error.empty() || arguments.positional.empty()) {
-        if (!arguments.error.empty()) std::fprintf(stderr, "orv_kite_tool: %s\n", arguments.error.c_str());
+        if (!arguments.error.empty())
+            std::fprintf(stderr, "orv_kite_tool: %s\n", arguments.error.c_str());
         std::fputs(kConfigUsage, stderr);
         return 2;
     }
@@ -105,8 +110,10 @@ int configCommand(const std::vector<std::string>& words) {
         if (action == "show" && count == 1) {
             show(configuration.load(variant), variant, arguments.has("--tsv"));
             if (configuration.isFirstRun(variant))
-                std::fprintf(stderr, "orv_kite_tool: variant %d has no configuration yet; the "
-                                     "station writes the defaults at its first start\n", variant);
+                std::fprintf(stderr,
+                             "orv_kite_tool: variant %d has no configuration yet; the "
+                             "station writes the defaults at its first start\n",
+                             variant);
             return 0;
         }
         if (action == "get" && count == 2) {

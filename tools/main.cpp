@@ -20,7 +20,8 @@ constexpr std::array kCommands{
 
 void usage(FILE* out) {
     std::fputs("Usage: orv_kite_tool COMMAND [arguments]\n\nCommands:\n", out);
-    for (const auto& command : kCommands) std::fprintf(out, "  %-10s %s\n", command.name, command.summary);
+    for (const auto& command : kCommands)
+        std::fprintf(out, "  %-10s %s\n", command.name, command.summary);
     std::fputs("\n'orv_kite_tool COMMAND --help' explains a command.\n", out);
 }
 

@@ -33,8 +33,8 @@ public:
     const std::string& helpFile() const { return helpFile_; }
 
     void open(const std::string& programDir);
-    void edit_Click();    // "Edit File"
-    void exit_Click();    // "Save Edit and Reset Prgm "
+    void edit_Click();     // "Edit File"
+    void exit_Click();     // "Save Edit and Reset Prgm "
     void Command2_Click(); // "Exit without Saving"
     void Command1_Click(); // "Uninstall configuration file."
 

@@ -25,29 +25,52 @@ bool isSixCharacterHex(const std::string& text) {
 
 double ConfigValues::numberOf(int key) const {
     switch (key) {
-    case 1: return latitude;
-    case 2: return longitude;
-    case 3: return height;
-    case 4: return utcOffset;
-    case 8: return azDeadband;
-    case 9: return azSlewing;
-    case 10: return azStep;
-    case 11: return azParking;
-    case 12: return rotatorTiming;
-    case 14: return elDeadband;
-    case 15: return elSlewing;
-    case 16: return elStep;
-    case 18: return maxElevation;
-    case 20: return startTrackingAt;
-    case 21: return elevationLow;
-    case 22: return snowWindPark;
-    case 28: return programTimerMs;
-    case 29: return ddeTimerSeconds;
-    case 30: return mapUpdateSeconds;
-    case 31: return mapCentre;
-    case 33: return reserved33;
-    case 35: return azRotatorFormat;
-    default: return 0;
+    case 1:
+        return latitude;
+    case 2:
+        return longitude;
+    case 3:
+        return height;
+    case 4:
+        return utcOffset;
+    case 8:
+        return azDeadband;
+    case 9:
+        return azSlewing;
+    case 10:
+        return azStep;
+    case 11:
+        return azParking;
+    case 12:
+        return rotatorTiming;
+    case 14:
+        return elDeadband;
+    case 15:
+        return elSlewing;
+    case 16:
+        return elStep;
+    case 18:
+        return maxElevation;
+    case 20:
+        return startTrackingAt;
+    case 21:
+        return elevationLow;
+    case 22:
+        return snowWindPark;
+    case 28:
+        return programTimerMs;
+    case 29:
+        return ddeTimerSeconds;
+    case 30:
+        return mapUpdateSeconds;
+    case 31:
+        return mapCentre;
+    case 33:
+        return reserved33;
+    case 35:
+        return azRotatorFormat;
+    default:
+        return 0;
     }
 }
 
@@ -152,13 +175,15 @@ void Configuration::write(int variant, int key, const std::string& value) {
 
 std::array<std::string, kConfigEntryCount> Configuration::readAll(int variant) const {
     std::array<std::string, kConfigEntryCount> texts;
-    for (int key = 1; key <= kConfigEntryCount; ++key) texts[key - 1] = read(variant, key);
+    for (int key = 1; key <= kConfigEntryCount; ++key)
+        texts[key - 1] = read(variant, key);
     return texts;
 }
 
 void Configuration::writeAll(int variant, const std::array<std::string, kConfigEntryCount>& texts) {
     store_.inTransaction([&] {
-        for (int key = 1; key <= kConfigEntryCount; ++key) write(variant, key, texts[key - 1]);
+        for (int key = 1; key <= kConfigEntryCount; ++key)
+            write(variant, key, texts[key - 1]);
     });
 }
 
@@ -170,6 +195,8 @@ void Configuration::makes_cfg(int variant) {
     });
 }
 
-bool Configuration::remove(int variant) { return store_.remove(applicationFor(variant)); }
+bool Configuration::remove(int variant) {
+    return store_.remove(applicationFor(variant));
+}
 
 } // namespace orv::core

@@ -18,16 +18,16 @@ struct ConfigValues {
     std::array<std::string, kConfigEntryCount> stored; // texts as read, key k at [k-1]
 
     double latitude = 0, longitude = 0, height = 0, utcOffset = 0; // keys 1-4
-    std::string comPort;     // key 5, upper-cased
-    std::string comPortPath; // key 5 as typed: device paths keep their case
-    std::string kepPath;     // key 6, upper-cased
-    std::string kepPathFile; // key 6 as typed: the file to open
-    std::string inhibitAzimuth; // key 7
-    int azDeadband = 0;         // key 8
-    double azSlewing = 0;       // key 9
-    int azStep = 0;             // key 10
-    int azParking = 0;          // key 11
-    double rotatorTiming = 0;   // key 12
+    std::string comPort;                                           // key 5, upper-cased
+    std::string comPortPath;      // key 5 as typed: device paths keep their case
+    std::string kepPath;          // key 6, upper-cased
+    std::string kepPathFile;      // key 6 as typed: the file to open
+    std::string inhibitAzimuth;   // key 7
+    int azDeadband = 0;           // key 8
+    double azSlewing = 0;         // key 9
+    int azStep = 0;               // key 10
+    int azParking = 0;            // key 11
+    double rotatorTiming = 0;     // key 12
     std::string inhibitElevation; // key 13
     int elDeadband = 0;           // key 14
     double elSlewing = 0;         // key 15

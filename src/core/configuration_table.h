@@ -28,16 +28,22 @@ inline constexpr std::array<ConfigEntry, kConfigEntryCount> kConfigEntries{{
     {.key = 3, .label = "Height", .defaultValue = "7", .kind = EntryKind::Real},
     {.key = 4, .label = "UTC Offset", .defaultValue = "0", .kind = EntryKind::Real},
     {.key = 5, .label = "COM Port  Parallel Port ", .defaultValue = "1", .kind = EntryKind::Word},
-    {.key = 6, .label = "Path statement to Keps Directory", .defaultValue = "orv_kite.txt",
+    {.key = 6,
+     .label = "Path statement to Keps Directory",
+     .defaultValue = "orv_kite.txt",
      .kind = EntryKind::Word},
     {.key = 7, .label = "Inhibit Azimuth Rotator", .defaultValue = "NO", .kind = EntryKind::Word},
     {.key = 8, .label = "Azimuth Deadband (Units)", .defaultValue = "5", .kind = EntryKind::Whole},
     {.key = 9, .label = "Azimuth Slewing (Degrees)", .defaultValue = "0", .kind = EntryKind::Real},
     {.key = 10, .label = "Azimuth Step (Degrees)", .defaultValue = "2", .kind = EntryKind::Whole},
-    {.key = 11, .label = "Azimuth Parking (Degrees)", .defaultValue = "0",
+    {.key = 11,
+     .label = "Azimuth Parking (Degrees)",
+     .defaultValue = "0",
      .kind = EntryKind::Whole},
     {.key = 12, .label = "Rotator Timing", .defaultValue = "0", .kind = EntryKind::Real},
-    {.key = 13, .label = "Inhibit Elevation Rotator", .defaultValue = "NO",
+    {.key = 13,
+     .label = "Inhibit Elevation Rotator",
+     .defaultValue = "NO",
      .kind = EntryKind::Word},
     {.key = 14, .label = "Elevation Deadband", .defaultValue = "5", .kind = EntryKind::Whole},
     {.key = 15, .label = "Elevation Slewing", .defaultValue = "0", .kind = EntryKind::Real},
@@ -45,7 +51,9 @@ inline constexpr std::array<ConfigEntry, kConfigEntryCount> kConfigEntries{{
     {.key = 17, .label = "Elevation Park", .defaultValue = "NO", .kind = EntryKind::Word},
     {.key = 18, .label = "Max Elevation", .defaultValue = "90", .kind = EntryKind::Real},
     {.key = 19, .label = "Use Flipping", .defaultValue = "NO", .kind = EntryKind::Word},
-    {.key = 20, .label = "Start Tracking at (degrees)", .defaultValue = "-3",
+    {.key = 20,
+     .label = "Start Tracking at (degrees)",
+     .defaultValue = "-3",
      .kind = EntryKind::Real},
     {.key = 21, .label = " Elevation Low Value", .defaultValue = "0", .kind = EntryKind::Real},
     {.key = 22, .label = "Snow/Wind Elevation Park", .defaultValue = "0", .kind = EntryKind::Real},
@@ -54,11 +62,12 @@ inline constexpr std::array<ConfigEntry, kConfigEntryCount> kConfigEntries{{
     {.key = 25, .label = "DDE Service", .defaultValue = "NO", .kind = EntryKind::Word},
     {.key = 26, .label = "DDE Auto Close", .defaultValue = "NO", .kind = EntryKind::Word},
     {.key = 27, .label = "Mapping Feature", .defaultValue = "YES", .kind = EntryKind::Word},
-    {.key = 28, .label = "Prgrm Timer Milliseconds", .defaultValue = "50",
-     .kind = EntryKind::Real},
+    {.key = 28, .label = "Prgrm Timer Milliseconds", .defaultValue = "50", .kind = EntryKind::Real},
     {.key = 29, .label = "DDE Timer Seconds", .defaultValue = "5", .kind = EntryKind::Real},
     {.key = 30, .label = "Map Update Timer.Seconds", .defaultValue = "5", .kind = EntryKind::Real},
-    {.key = 31, .label = "      Map Centre      0, 180, 270", .defaultValue = "0",
+    {.key = 31,
+     .label = "      Map Centre      0, 180, 270",
+     .defaultValue = "0",
      .kind = EntryKind::Real},
     {.key = 32, .label = "Horizon Table", .defaultValue = "NO", .kind = EntryKind::Word},
     {.key = 33, .label = "Reserved", .defaultValue = "0", .kind = EntryKind::Real},
@@ -66,6 +75,8 @@ inline constexpr std::array<ConfigEntry, kConfigEntryCount> kConfigEntries{{
     {.key = 35, .label = "Azimuth Rotator Format", .defaultValue = "0", .kind = EntryKind::Whole},
 }};
 
-constexpr const ConfigEntry& configEntry(int key) { return kConfigEntries.at(key - 1); }
+constexpr const ConfigEntry& configEntry(int key) {
+    return kConfigEntries.at(key - 1);
+}
 
 } // namespace orv::core

@@ -7,7 +7,9 @@ namespace orv::core {
 
 // Horizon table.
 void Station::readHorizonTable() {}
-bool Station::belowHorizon() { return false; }
+bool Station::belowHorizon() {
+    return false;
+}
 
 // Auto-track by priority and the map.
 void Station::readSatelliteListPriorities() {}
@@ -30,7 +32,9 @@ void Station::updatePanelForNewSelection() {}
 void Station::satelliteSetup() {}
 
 // Linked tracking programs: no program answers until the links exist.
-bool Station::probeDdeSource(int) { return false; }
+bool Station::probeDdeSource(int) {
+    return false;
+}
 void Station::pollDdeSource() {}
 
 // Radios, frequency plan and Doppler.

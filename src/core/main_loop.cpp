@@ -38,36 +38,77 @@ void Station::main_loop() {
 
 void Station::runLoopStep(int step) {
     switch (step) {
-    case 1: handPendingPcrReply(); break;
-    case 2: loopTimer_.stop(); break;
+    case 1:
+        handPendingPcrReply();
+        break;
+    case 2:
+        loopTimer_.stop();
+        break;
     case 3:
         if (loop_.reinitRequest) {
             loop_.reinitRequest = 0;
             initialize();
         }
         break;
-    case 4: loopDeselect(); break;
-    case 5: loopRequests(); break;
-    case 6: loopCalibrationDisplay(); break;
-    case 7: loopStatusDisplay(); break;
-    case 8: loopMap(); break;
-    case 9: loopClock(); break;
-    case 10: loopRelease(); break;
-    case 11: loopFlipDisplay(); break;
-    case 12: loopNewSelection(); break;
-    case 13: loopPosition(); break;
-    case 14: satelliteSetup(); break;
-    case 15: loopDdePoll(); break;
-    case 16: antenna_status(); break;
-    case 17: autoTrackBookkeeping(); break;
-    case 18: loopTuning(); break;
-    case 19: loopPointing(); break;
-    case 20: loopRunningFlag(); break;
+    case 4:
+        loopDeselect();
+        break;
+    case 5:
+        loopRequests();
+        break;
+    case 6:
+        loopCalibrationDisplay();
+        break;
+    case 7:
+        loopStatusDisplay();
+        break;
+    case 8:
+        loopMap();
+        break;
+    case 9:
+        loopClock();
+        break;
+    case 10:
+        loopRelease();
+        break;
+    case 11:
+        loopFlipDisplay();
+        break;
+    case 12:
+        loopNewSelection();
+        break;
+    case 13:
+        loopPosition();
+        break;
+    case 14:
+        satelliteSetup();
+        break;
+    case 15:
+        loopDdePoll();
+        break;
+    case 16:
+        antenna_status();
+        break;
+    case 17:
+        autoTrackBookkeeping();
+        break;
+    case 18:
+        loopTuning();
+        break;
+    case 19:
+        loopPointing();
+        break;
+    case 20:
+        loopRunningFlag();
+        break;
     case 21:
         if (loop_.selectedSatellite == kNoSatellite) mask_set();
         break;
-    case 22: loopRearm(); break;
-    default: break;
+    case 22:
+        loopRearm();
+        break;
+    default:
+        break;
     }
 }
 
@@ -158,10 +199,10 @@ void Station::loopMap() {
 
 void Station::loopClock() {
     time_routines();
-    panel_.setCaption("lbl_date", "ORV_KITE 2003               DATE: " +
-                                      panel_.caption("lbl_datebox") + "      UTC: " +
-                                      tracking_.utcText + "      LOCAL: " +
-                                      panel_.caption("lbl_timebox"));
+    panel_.setCaption("lbl_date",
+                      "ORV_KITE 2003               DATE: " + panel_.caption("lbl_datebox") +
+                          "      UTC: " + tracking_.utcText +
+                          "      LOCAL: " + panel_.caption("lbl_timebox"));
 }
 
 void Station::loopRelease() {
@@ -240,6 +281,8 @@ void Station::loopRunningFlag() {
     }
 }
 
-void Station::loopRearm() { loopTimer_.start(loop_.currentInterval); }
+void Station::loopRearm() {
+    loopTimer_.start(loop_.currentInterval);
+}
 
 } // namespace orv::core

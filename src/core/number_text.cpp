@@ -9,16 +9,22 @@ namespace orv::core {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 double hexValue(std::string_view digits) {
     double value = 0;
     for (char c : digits) {
         int digit;
-        if (isDigit(c)) digit = c - '0';
-        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else break;
+        if (isDigit(c))
+            digit = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            break;
         value = value * 16 + digit;
     }
     return value;
@@ -29,17 +35,20 @@ size_t numericPrefixLength(std::string_view text) {
     size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) ++i, ++digits;
+    while (i < text.size() && isDigit(text[i]))
+        ++i, ++digits;
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && isDigit(text[i])) ++i, ++digits;
+        while (i < text.size() && isDigit(text[i]))
+            ++i, ++digits;
     }
     if (digits == 0) return 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
         size_t j = i + 1;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
         if (j < text.size() && isDigit(text[j])) {
-            while (j < text.size() && isDigit(text[j])) ++j;
+            while (j < text.size() && isDigit(text[j]))
+                ++j;
             i = j;
         }
     }
@@ -50,7 +59,8 @@ size_t numericPrefixLength(std::string_view text) {
 
 double leadingNumber(std::string_view text) {
     size_t start = 0;
-    while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t'))
+        ++start;
     text.remove_prefix(start);
     if (text.size() >= 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h'))
         return hexValue(text.substr(2));
@@ -73,15 +83,18 @@ int16_t wholeValue(double value) {
 
 std::string upperCased(std::string_view text) {
     std::string result(text);
-    for (auto& c : result) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (auto& c : result)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return result;
 }
 
 std::string trimmed(std::string_view text) {
     const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     size_t begin = 0, end = text.size();
-    while (begin < end && isBlank(text[begin])) ++begin;
-    while (end > begin && isBlank(text[end - 1])) --end;
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
     return std::string(text.substr(begin, end - begin));
 }
 

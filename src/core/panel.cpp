@@ -15,7 +15,8 @@ PanelField& Panel::mutableField(std::string_view name) {
 void Panel::changed(std::string_view name, const PanelField& changedField) {
     if (listeners_.empty()) return;
     const std::string key(name);
-    for (const auto& listener : listeners_) listener(key, changedField);
+    for (const auto& listener : listeners_)
+        listener(key, changedField);
 }
 
 void Panel::setCaption(std::string_view name, std::string_view caption) {
@@ -63,7 +64,8 @@ void Panel::setValue(std::string_view name, double value) {
 std::vector<std::string> Panel::fieldNames() const {
     std::vector<std::string> names;
     names.reserve(fields_.size());
-    for (const auto& [name, unused] : fields_) names.push_back(name);
+    for (const auto& [name, unused] : fields_)
+        names.push_back(name);
     return names;
 }
 

@@ -6,7 +6,8 @@ namespace orv::core {
 
 std::optional<int> variantFromDirectory(const std::string& programDir) {
     std::string dir = programDir;
-    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+    while (dir.size() > 1 && dir.back() == '/')
+        dir.pop_back();
     if (dir.size() < 9) return std::nullopt;
     const std::string tail = upperCased(dir.substr(dir.size() - 9));
     if (tail == "ORV_KITE3") return 3;

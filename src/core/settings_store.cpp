@@ -11,13 +11,12 @@ namespace orv::core {
 
 namespace {
 
-constexpr const char* kSchema =
-    "CREATE TABLE IF NOT EXISTS settings ("
-    " application TEXT NOT NULL COLLATE NOCASE,"
-    " section TEXT NOT NULL COLLATE NOCASE,"
-    " key TEXT NOT NULL COLLATE NOCASE,"
-    " value TEXT NOT NULL,"
-    " PRIMARY KEY (application, section, key)) WITHOUT ROWID";
+constexpr const char* kSchema = "CREATE TABLE IF NOT EXISTS settings ("
+                                " application TEXT NOT NULL COLLATE NOCASE,"
+                                " section TEXT NOT NULL COLLATE NOCASE,"
+                                " key TEXT NOT NULL COLLATE NOCASE,"
+                                " value TEXT NOT NULL,"
+                                " PRIMARY KEY (application, section, key)) WITHOUT ROWID";
 
 std::string parentOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
@@ -57,8 +56,7 @@ struct Reset {
 };
 
 void bindText(sqlite3_stmt* statement, int index, const std::string& text) {
-    sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()),
-                      SQLITE_STATIC);
+    sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
 }
 
 } // namespace
@@ -82,11 +80,11 @@ SettingsStore::SettingsStore(const std::string& path) : path_(path) {
         execute("PRAGMA synchronous=NORMAL");
         if (!passesQuickCheck()) fail("the file is damaged");
         execute(kSchema);
-        getStatement_ = prepare(
-            "SELECT value FROM settings WHERE application=?1 AND section=?2 AND key=?3");
-        saveStatement_ = prepare(
-            "INSERT INTO settings(application, section, key, value) VALUES(?1, ?2, ?3, ?4) "
-            "ON CONFLICT(application, section, key) DO UPDATE SET value=excluded.value");
+        getStatement_ =
+            prepare("SELECT value FROM settings WHERE application=?1 AND section=?2 AND key=?3");
+        saveStatement_ =
+            prepare("INSERT INTO settings(application, section, key, value) VALUES(?1, ?2, ?3, ?4) "
+                    "ON CONFLICT(application, section, key) DO UPDATE SET value=excluded.value");
         removeAppStatement_ = prepare("DELETE FROM settings WHERE application=?1");
         removeSectionStatement_ =
             prepare("DELETE FROM settings WHERE application=?1 AND section=?2");
@@ -216,8 +214,8 @@ bool SettingsStore::removeKey(const std::string& application, const std::string&
 }
 
 std::vector<std::string> SettingsStore::sections(const std::string& application) const {
-    sqlite3_stmt* statement = prepare(
-        "SELECT DISTINCT section FROM settings WHERE application=?1 ORDER BY section");
+    sqlite3_stmt* statement =
+        prepare("SELECT DISTINCT section FROM settings WHERE application=?1 ORDER BY section");
     std::vector<std::string> result;
     bindText(statement, 1, application);
     while (sqlite3_step(statement) == SQLITE_ROW)
@@ -266,7 +264,9 @@ void SettingsStore::rollbackOuter() {
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
-SettingsStore::Transaction::Transaction(SettingsStore& store) : store_(store) { store_.begin(); }
+SettingsStore::Transaction::Transaction(SettingsStore& store) : store_(store) {
+    store_.begin();
+}
 
 SettingsStore::Transaction::~Transaction() {
     if (!done_) store_.rollbackOuter();

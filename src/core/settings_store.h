@@ -2,9 +2,8 @@
 // without regard to case, in one SQLite file that several running copies share.
 #pragma once
 
-#include <sqlite3.h>
-
 #include <memory>
+#include <sqlite3.h>
 #include <stdexcept>
 #include <string>
 #include <utility>

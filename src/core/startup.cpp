@@ -10,7 +10,8 @@ namespace orv::core {
 
 namespace {
 constexpr const char* kDdeProgramLinked[] = {
-    "", "",
+    "",
+    "",
     "Interfaced with the WISP program.",
     "Interfaced with the Nova for Windows program.",
     "Interfaced with the WinOrbit program.",
@@ -82,29 +83,68 @@ void Station::handleStartupFailure(const StartupFailure& failure) {
 
 void Station::runInitializeStep(int step) {
     switch (step) {
-    case 1: initResetState(); break;
-    case 2: initFirstRun(); break;
-    case 3: readHorizonTable(); break;
-    case 4: time_routines(); break;
-    case 5: readSatelliteListPriorities(); break;
-    case 6: initLoadConfiguration(); break;
-    case 7: initMapSetup(); break;
+    case 1:
+        initResetState();
+        break;
+    case 2:
+        initFirstRun();
+        break;
+    case 3:
+        readHorizonTable();
+        break;
+    case 4:
+        time_routines();
+        break;
+    case 5:
+        readSatelliteListPriorities();
+        break;
+    case 6:
+        initLoadConfiguration();
+        break;
+    case 7:
+        initMapSetup();
+        break;
     case 8:
         if (config_.useFlipping == "YES") panel_.setCaption("lbl_flip_mode", "AUTO FLIP");
         break;
-    case 9: initMapInterval(); break;
-    case 10: bird_mode(); break;
-    case 11: importElements(); break;
-    case 12: computeStationModel(); break;
-    case 13: config_.programTimerMs = applyLateIntervalBound(config_.programTimerMs); break;
-    case 14: initStatusAndEntry(); break;
-    case 15: initTrackingSource(); break;
-    case 16: initStandAlone(); break;
-    case 17: initSerialBox(); break;
-    case 18: showMapControls(); break;
-    case 19: runningFlag_.raise(); break;
-    case 20: loopTimer_.start(1); break;
-    default: break;
+    case 9:
+        initMapInterval();
+        break;
+    case 10:
+        bird_mode();
+        break;
+    case 11:
+        importElements();
+        break;
+    case 12:
+        computeStationModel();
+        break;
+    case 13:
+        config_.programTimerMs = applyLateIntervalBound(config_.programTimerMs);
+        break;
+    case 14:
+        initStatusAndEntry();
+        break;
+    case 15:
+        initTrackingSource();
+        break;
+    case 16:
+        initStandAlone();
+        break;
+    case 17:
+        initSerialBox();
+        break;
+    case 18:
+        showMapControls();
+        break;
+    case 19:
+        runningFlag_.raise();
+        break;
+    case 20:
+        loopTimer_.start(1);
+        break;
+    default:
+        break;
     }
 }
 

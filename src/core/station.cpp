@@ -9,9 +9,9 @@ namespace orv::core {
 
 namespace {
 // The tuning controls the tracking-data mask hides.
-constexpr const char* kMaskedControls[] = {"Knob1",     "Knob2",       "Knob3",        "Knob4",
-                                           "ch_att",    "ch_agc",      "ch_nb",        "lbl_shift",
-                                           "lbl_satfreq", "lbl_finediag", "lbl_knobmsg", "lbl_Base"};
+constexpr const char* kMaskedControls[] = {
+    "Knob1", "Knob2",     "Knob3",       "Knob4",        "ch_att",      "ch_agc",
+    "ch_nb", "lbl_shift", "lbl_satfreq", "lbl_finediag", "lbl_knobmsg", "lbl_Base"};
 } // namespace
 
 Station::Station(SettingsStore& store, StationPlatform platform, StationOptions options)
@@ -78,7 +78,9 @@ void Station::openConfigEditor() {
     if (view_.showConfigEditor) view_.showConfigEditor();
 }
 
-void Station::lbl_help_DblClick() { openConfigEditor(); }
+void Station::lbl_help_DblClick() {
+    openConfigEditor();
+}
 
 void Station::lbl_about_Click() {
     if (view_.showAbout) view_.showAbout();
@@ -186,14 +188,16 @@ void Station::bindGestures() {
 
 void Station::mask_set() {
     loop_.maskSet = 1;
-    for (const char* name : kMaskedControls) panel_.setVisible(name, false);
+    for (const char* name : kMaskedControls)
+        panel_.setVisible(name, false);
     panel_.setCaption("Mask1", "Under DDE control.  Background Monitoring                     " +
                                    std::string(20, ' '));
 }
 
 void Station::mask_reset() {
     loop_.maskSet = 0;
-    for (const char* name : kMaskedControls) panel_.setVisible(name, true);
+    for (const char* name : kMaskedControls)
+        panel_.setVisible(name, true);
     panel_.setCaption("Mask1", "");
 }
 

@@ -30,7 +30,12 @@ struct ProgramEnded {
 
 // A start-up failure that the start-up error trap handles by its kind.
 struct StartupFailure {
-    enum class Kind { MapPicturesMissing, ElementFileMissing, ElementFileCorrupt, SerialPortMissing };
+    enum class Kind {
+        MapPicturesMissing,
+        ElementFileMissing,
+        ElementFileCorrupt,
+        SerialPortMissing
+    };
     Kind kind;
     std::string detail;
 };
@@ -71,8 +76,12 @@ public:
     void initialize();
     void error_msgs(int n);
     void exitRoutine();
-    void cmd_Bye_Click() { guarded([this] { exitRoutine(); }); }
-    void Form_Unload() { guarded([this] { exitRoutine(); }); }
+    void cmd_Bye_Click() {
+        guarded([this] { exitRoutine(); });
+    }
+    void Form_Unload() {
+        guarded([this] { exitRoutine(); });
+    }
     void lbl_help_DblClick();
     void lbl_about_Click();
     void delete_registery();

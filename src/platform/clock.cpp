@@ -14,7 +14,8 @@ QDateTime SimulatedClock::now() const {
 
 QDateTime parseLocalInstant(const QString& text) {
     const QString trimmed = text.trimmed();
-    for (const char* format : {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss"}) {
+    for (const char* format :
+         {"yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss"}) {
         QDateTime instant = QDateTime::fromString(trimmed, QString::fromLatin1(format));
         if (instant.isValid()) {
             instant.setTimeSpec(Qt::LocalTime);

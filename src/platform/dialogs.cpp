@@ -7,9 +7,12 @@ namespace orv::platform {
 namespace {
 const char* answerName(DialogAnswer answer) {
     switch (answer) {
-    case DialogAnswer::Yes: return "Yes";
-    case DialogAnswer::No: return "No";
-    case DialogAnswer::Ok: break;
+    case DialogAnswer::Yes:
+        return "Yes";
+    case DialogAnswer::No:
+        return "No";
+    case DialogAnswer::Ok:
+        break;
     }
     return "OK";
 }

@@ -9,7 +9,8 @@ bool ProcessLauncher::startDetached(const std::string& program,
                                     const std::vector<std::string>& arguments,
                                     const std::string& workingDir, std::string& error) {
     QStringList args;
-    for (const auto& argument : arguments) args << QString::fromStdString(argument);
+    for (const auto& argument : arguments)
+        args << QString::fromStdString(argument);
     QProcess process;
     process.setProgram(QString::fromStdString(program));
     process.setArguments(args);

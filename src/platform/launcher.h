@@ -10,7 +10,8 @@ class Launcher {
 public:
     virtual ~Launcher() = default;
     // Starts `program` with `arguments` in `workingDir`; false and `error` set on failure.
-    virtual bool startDetached(const std::string& program, const std::vector<std::string>& arguments,
+    virtual bool startDetached(const std::string& program,
+                               const std::vector<std::string>& arguments,
                                const std::string& workingDir, std::string& error) = 0;
 };
 

@@ -31,7 +31,8 @@ std::unique_ptr<platform::Clock> makeClock(const ui::CommandLine& options) {
     if (options.startTime.empty() && options.rate == 1.0)
         return std::make_unique<platform::SystemClock>();
     QDateTime start = QDateTime::currentDateTime();
-    if (!options.startTime.empty()) start = platform::parseLocalInstant(QString::fromStdString(options.startTime));
+    if (!options.startTime.empty())
+        start = platform::parseLocalInstant(QString::fromStdString(options.startTime));
     return std::make_unique<platform::SimulatedClock>(start, options.rate);
 }
 
@@ -67,7 +68,8 @@ int main(int argc, char** argv) {
 
     // Qt takes its own options out of the arguments it is given.
     std::vector<char*> qtArguments{argv[0]};
-    for (auto& word : options.rest) qtArguments.push_back(word.data());
+    for (auto& word : options.rest)
+        qtArguments.push_back(word.data());
     int qtArgc = static_cast<int>(qtArguments.size());
     QApplication app(qtArgc, qtArguments.data());
     QApplication::setApplicationName(QStringLiteral("Orv_Kite"));
@@ -78,8 +80,9 @@ int main(int argc, char** argv) {
     try {
         store = std::make_unique<core::SettingsStore>(settingsPath);
     } catch (const core::SettingsError& error) {
-        std::fprintf(stderr, "orv_kite: %s\nThe file was left as it is. Move it aside to start "
-                             "with a fresh store, or name another with --settings FILE.\n",
+        std::fprintf(stderr,
+                     "orv_kite: %s\nThe file was left as it is. Move it aside to start "
+                     "with a fresh store, or name another with --settings FILE.\n",
                      error.what());
         return 1;
     }
@@ -112,9 +115,8 @@ int main(int argc, char** argv) {
     station.Form_Load();
     if (station.ended()) return station.exitCode();
     if (options.runFor > 0)
-        QTimer::singleShot(static_cast<int>(options.runFor * 1000), [&station] {
-            station.cmd_Bye_Click();
-        });
+        QTimer::singleShot(static_cast<int>(options.runFor * 1000),
+                           [&station] { station.cmd_Bye_Click(); });
     const int code = QApplication::exec();
     return station.ended() ? station.exitCode() : code;
 }

@@ -5,8 +5,8 @@
 #include "ui/panel_layout.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDial>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -103,7 +103,9 @@ void MainWindow::build() {
             widget = label;
             break;
         }
-        case FieldKind::Action: widget = new ActionLabel(panel, name); break;
+        case FieldKind::Action:
+            widget = new ActionLabel(panel, name);
+            break;
         case FieldKind::Check: {
             auto* check = new QCheckBox(QString::fromUtf8(placement.caption));
             connect(check, &QCheckBox::clicked, this, [&panel, name](bool on) {

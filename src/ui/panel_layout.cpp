@@ -33,7 +33,8 @@ constexpr std::array kLayout = std::to_array<FieldPlacement>({
     {"lbl_DnFreq", G::Frequency, K::Label, "", "Satellite's transmitting frequency"},
     {"lbl_UpDop", G::Frequency, K::Label, "",
      " Ground Station's Transmitter Doppler Corrected Up Link frequency"},
-    {"lbl_DnDop", G::Frequency, K::Label, "", "Ground Station's Received Doppler corrected frequency"},
+    {"lbl_DnDop", G::Frequency, K::Label, "",
+     "Ground Station's Received Doppler corrected frequency"},
     {"lbl_UpVal", G::Frequency, K::Label, "", "Instantaneous Up Link Doppler Value."},
     {"lbl_DnVal", G::Frequency, K::Label, "", "Instantaneous Doppler Value"},
     {"lbl_shift", G::Frequency, K::Action, "IF Shift", ""},
@@ -61,8 +62,7 @@ constexpr std::array kLayout = std::to_array<FieldPlacement>({
 
     // Interface box and status.
     {"lbl_standalone", G::Status, K::Label, "", "Source of tracking data"},
-    {"lbl_azctrl", G::Status, K::Label, "Printer Port or Hardware missing",
-     "Interface box fault"},
+    {"lbl_azctrl", G::Status, K::Label, "Printer Port or Hardware missing", "Interface box fault"},
     {"lbl_UTCbox", G::Status, K::Action, "UTC", ""},
     {"lbl_UTC", G::Status, K::Label, "", "Coordinated Universal Time  or   (GMT)"},
     {"lbl_time", G::Status, K::Action, "Local", ""},
@@ -81,15 +81,22 @@ constexpr std::array kLayout = std::to_array<FieldPlacement>({
 });
 } // namespace
 
-std::span<const FieldPlacement> panelLayout() { return kLayout; }
+std::span<const FieldPlacement> panelLayout() {
+    return kLayout;
+}
 
 const char* groupTitle(PanelGroup group) {
     switch (group) {
-    case G::Tracking: return "Tracking";
-    case G::Frequency: return "Frequencies";
-    case G::Rotator: return "Rotators";
-    case G::Status: return "Interface box and status";
-    case G::Map: return "World map";
+    case G::Tracking:
+        return "Tracking";
+    case G::Frequency:
+        return "Frequencies";
+    case G::Rotator:
+        return "Rotators";
+    case G::Status:
+        return "Interface box and status";
+    case G::Map:
+        return "World map";
     }
     return "";
 }

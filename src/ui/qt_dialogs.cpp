@@ -12,11 +12,20 @@ platform::DialogAnswer QtDialogs::show(const platform::DialogRequest& request) {
                                              : QString::fromStdString(request.title));
     box.setText(QString::fromStdString(request.text));
     switch (request.icon) {
-    case DialogIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case DialogIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case DialogIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case DialogIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case DialogIcon::None: break;
+    case DialogIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case DialogIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case DialogIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case DialogIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case DialogIcon::None:
+        break;
     }
     if (request.buttons == platform::DialogButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

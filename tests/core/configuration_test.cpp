@@ -10,7 +10,8 @@ namespace {
 
 std::array<std::string, kConfigEntryCount> defaults() {
     std::array<std::string, kConfigEntryCount> texts;
-    for (const auto& entry : kConfigEntries) texts[entry.key - 1] = entry.defaultValue;
+    for (const auto& entry : kConfigEntries)
+        texts[entry.key - 1] = entry.defaultValue;
     return texts;
 }
 
@@ -84,9 +85,9 @@ TEST(Configuration, ParallelPortAddressForms) {
         const char* key5;
         int address;
     } cases[] = {
-        {"1", 0x378},      {"378", 0x378},  {"2", 0x278},  {"278", 0x278}, {"3", 0x3BC},
-        {"3bc", 0x3BC},    {"&H03BC", 0x3BC}, {"&HE800", 0xE800}, {"7", 0x378},
-        {"&H3BC", 0x378},  {"&HXYZW", 0x378}, {"", 0x378},
+        {"1", 0x378}, {"378", 0x378},   {"2", 0x278},      {"278", 0x278},
+        {"3", 0x3BC}, {"3bc", 0x3BC},   {"&H03BC", 0x3BC}, {"&HE800", 0xE800},
+        {"7", 0x378}, {"&H3BC", 0x378}, {"&HXYZW", 0x378}, {"", 0x378},
     };
     for (const auto& c : cases)
         EXPECT_EQ(withEntry(5, c.key5, 3).parallelPortBase, c.address) << c.key5;

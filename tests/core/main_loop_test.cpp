@@ -17,7 +17,8 @@ TEST(MainLoop, RunsTheTwentyTwoStepsInOrder) {
     t.station->stepObserver = [&](int step) { steps.push_back(step); };
     t.tick();
     ASSERT_EQ(steps.size(), 22u);
-    for (int i = 0; i < 22; ++i) EXPECT_EQ(steps[i], i + 1);
+    for (int i = 0; i < 22; ++i)
+        EXPECT_EQ(steps[i], i + 1);
 }
 
 TEST(MainLoop, AFailingStepIsSkippedAndTheTimerStillReArmed) {
@@ -45,7 +46,8 @@ TEST(MainLoop, TheFirstTickDeselectsAndUnlocksTheEntry) {
     EXPECT_EQ(t.station->loop().selectedSatellite, core::kNoSatellite);
     EXPECT_EQ(t.station->loop().deselectionDone, 1);
     EXPECT_EQ(t.station->loop().entryLock, 0);
-    EXPECT_EQ(t.station->panel().caption("lbl_maptext"), "Click Satellite's Dot to activate tracking.");
+    EXPECT_EQ(t.station->panel().caption("lbl_maptext"),
+              "Click Satellite's Dot to activate tracking.");
 }
 
 TEST(MainLoop, TheClockIsWrittenEveryTick) {

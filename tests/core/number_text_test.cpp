@@ -10,13 +10,29 @@ TEST(LeadingNumber, TakesTheLongestNumericPrefix) {
         const char* text;
         double value;
     } cases[] = {
-        {"-39.524", -39.524}, {"  176.869", 176.869}, {"12abc", 12},   {"abc", 0},
-        {"", 0},              {"+5", 5},              {".5", 0.5},     {"5.", 5},
-        {"1e3", 1000},        {"1E", 1},              {"2D2", 200},    {"-", 0},
-        {"&H3BC", 0x3BC},     {"&hE8", 0xE8},         {"&H", 0},       {"&HZZ", 0},
-        {"50 ms", 50},        {"1,5", 1},             {"\t7", 7},      {"1e999", 0},
+        {"-39.524", -39.524},
+        {"  176.869", 176.869},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"+5", 5},
+        {".5", 0.5},
+        {"5.", 5},
+        {"1e3", 1000},
+        {"1E", 1},
+        {"2D2", 200},
+        {"-", 0},
+        {"&H3BC", 0x3BC},
+        {"&hE8", 0xE8},
+        {"&H", 0},
+        {"&HZZ", 0},
+        {"50 ms", 50},
+        {"1,5", 1},
+        {"\t7", 7},
+        {"1e999", 0},
     };
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.value) << c.text;
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.value) << c.text;
 }
 
 TEST(WholeValue, RoundsHalvesToEvenWithinSixteenBits) {

@@ -123,9 +123,9 @@ TEST(SettingsStore, AWriteByAnotherProcessIsSeenByTheNextGet) {
     store.save("ORVTUNE", "START", "1", "1");
     EXPECT_EQ(store.get("ORVTUNE", "START", "1"), "1");
     // Another process deletes the flag, as a second copy of the station does.
-    const int rc = QProcess::execute(
-        "sqlite3", {QString::fromStdString(path),
-                    "DELETE FROM settings WHERE application='orvtune';"});
+    const int rc =
+        QProcess::execute("sqlite3", {QString::fromStdString(path),
+                                      "DELETE FROM settings WHERE application='orvtune';"});
     if (rc < 0) GTEST_SKIP() << "sqlite3 shell not available";
     EXPECT_EQ(store.get("ORVTUNE", "START", "1"), "");
 }

@@ -13,9 +13,10 @@ TEST(Waits, RoundsToWholeMillisecondsHalvesToEven) {
     const struct {
         double ms;
         int wait;
-    } cases[] = {{0, 0},     {0.99, 0},  {-5, 0},   {1, 1},   {1.5, 2},
-                 {2.5, 2},   {3.5, 4},   {2.49, 2}, {150, 150}, {NAN, 0}};
-    for (const auto& c : cases) EXPECT_EQ(waitMilliseconds(c.ms), c.wait) << c.ms;
+    } cases[] = {{0, 0},   {0.99, 0}, {-5, 0},   {1, 1},     {1.5, 2},
+                 {2.5, 2}, {3.5, 4},  {2.49, 2}, {150, 150}, {NAN, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(waitMilliseconds(c.ms), c.wait) << c.ms;
 }
 
 TEST(Waits, BelowOneReturnsAtOnceAndOtherwiseMarksTheWaitElapsed) {

@@ -24,8 +24,8 @@ inline QProcessEnvironment cleanEnvironment(const QString& settings) {
     return env;
 }
 
-inline ProgramRun runProgram(const QString& program, const QStringList& arguments, const QString& settings,
-               int timeoutMs = 20000) {
+inline ProgramRun runProgram(const QString& program, const QStringList& arguments,
+                             const QString& settings, int timeoutMs = 20000) {
     QProcess process;
     process.setProcessEnvironment(cleanEnvironment(settings));
     process.start(program, arguments);
@@ -42,7 +42,11 @@ inline ProgramRun runProgram(const QString& program, const QStringList& argument
     return run;
 }
 
-inline QString station(int variant) { return kBuild + QStringLiteral("/ORV_KITE%1/orv_kite").arg(variant); }
-inline QString tool() { return kBuild + "/orv_kite_tool"; }
+inline QString station(int variant) {
+    return kBuild + QStringLiteral("/ORV_KITE%1/orv_kite").arg(variant);
+}
+inline QString tool() {
+    return kBuild + "/orv_kite_tool";
+}
 
 } // namespace orv::test

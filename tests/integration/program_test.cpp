@@ -79,9 +79,11 @@ TEST(Program, ADamagedStoreIsNamedAndLeftAlone) {
 TEST(Program, HelpListsOurOptionsAndBadOptionsAreRefused) {
     const ProgramRun help = runProgram(station(3), {"--help"}, "/nonexistent/never-opened.sqlite");
     EXPECT_EQ(help.code, 0);
-    for (const char* option : {"--headless", "--simulate", "--settings", "--time", "--rate", "--for"})
+    for (const char* option :
+         {"--headless", "--simulate", "--settings", "--time", "--rate", "--for"})
         EXPECT_TRUE(help.out.contains(option)) << option;
-    const ProgramRun bad = runProgram(station(3), {"--rate", "fast"}, "/nonexistent/never-opened.sqlite");
+    const ProgramRun bad =
+        runProgram(station(3), {"--rate", "fast"}, "/nonexistent/never-opened.sqlite");
     EXPECT_EQ(bad.code, 2);
     EXPECT_TRUE(bad.err.contains("--rate"));
 }
@@ -98,14 +100,15 @@ TEST(Tool, ConfigShowGetSetAndDefaults) {
     QTemporaryDir dir;
     const QString settings = "--settings=" + dir.path() + "/settings.sqlite";
     ASSERT_EQ(runProgram(tool(), {"config", "defaults", "--variant", "3", settings}, "").code, 0);
-    ASSERT_EQ(runProgram(tool(), {"config", "set", "5", "&HE800", "--variant", "3", settings}, "")
-                  .code,
-              0);
-    ASSERT_EQ(runProgram(tool(), {"config", "set", "28", "20", "--variant", "3", settings}, "").code,
-              0);
+    ASSERT_EQ(
+        runProgram(tool(), {"config", "set", "5", "&HE800", "--variant", "3", settings}, "").code,
+        0);
+    ASSERT_EQ(
+        runProgram(tool(), {"config", "set", "28", "20", "--variant", "3", settings}, "").code, 0);
     EXPECT_EQ(runProgram(tool(), {"config", "get", "5", "--variant", "3", settings}, "").out,
               "&HE800\n");
-    const ProgramRun show = runProgram(tool(), {"config", "show", "--variant", "3", "--tsv", settings}, "");
+    const ProgramRun show =
+        runProgram(tool(), {"config", "show", "--variant", "3", "--tsv", settings}, "");
     ASSERT_EQ(show.code, 0) << show.err.toStdString();
     EXPECT_TRUE(show.out.startsWith("key\tlabel\tstored\tconverted\n"));
     EXPECT_TRUE(show.out.contains("28\tPrgrm Timer Milliseconds\t20\t50\n"));

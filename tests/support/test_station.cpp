@@ -11,8 +11,8 @@ TestStation::TestStation(int variant, std::string storePath, std::string command
     core::StationOptions options;
     options.programDir = programDirFor(variant);
     options.commandLine = std::move(commandLine);
-    station = std::make_unique<core::Station>(*store, core::StationPlatform{clock, waits, dialogs, launcher},
-                                              options);
+    station = std::make_unique<core::Station>(
+        *store, core::StationPlatform{clock, waits, dialogs, launcher}, options);
     core::ViewHooks hooks;
     hooks.showConfigEditor = [this] { ++editorOpenings; };
     hooks.programEnded = [this](int) { ++endings; };
@@ -20,7 +20,8 @@ TestStation::TestStation(int variant, std::string storePath, std::string command
 }
 
 void TestStation::tick(int count) {
-    for (int i = 0; i < count && !station->ended(); ++i) station->loop_timer_Timer();
+    for (int i = 0; i < count && !station->ended(); ++i)
+        station->loop_timer_Timer();
 }
 
 } // namespace orv::test

@@ -11,8 +11,8 @@
 namespace orv::test {
 
 struct TestStation {
-    explicit TestStation(int variant = 4, std::string storePath = ":memory:",
-                         std::string commandLine = {});
+    explicit TestStation(int variant = 4,
+                         std::string storePath = ":memory:", std::string commandLine = {});
 
     // Runs Form_Load; the station has then run initialize.
     void start() { station->Form_Load(); }
