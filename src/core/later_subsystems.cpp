@@ -2,6 +2,11 @@
 // start-up and the main loop already call everything in its place; the subsystem
 // that owns a routine replaces its body here with a call into its own unit.
 #include "core/station.h"
+#include "orbit/element_import.h"
+#include "orbit/element_store.h"
+#include "orbit/keplers.h"
+
+#include <cstdio>
 
 namespace orv::core {
 
@@ -23,9 +28,27 @@ void Station::autoTrackBookkeeping() {}
 void Station::bird_mode() {}
 
 // Element sets and the propagator.
-void Station::importElements() {}
-void Station::computeStationModel() {}
-void Station::keplers() {}
+void Station::importElements() {
+    const std::string path = orbit::elementFilePath(options_.programDir, config_.kepPathFile);
+    const auto result = orbit::importElementFile(path, *elementStore_, tracking_.dayNumber,
+                                                 [this] { error_msgs(5); });
+    if (result.status == orbit::ImportStatus::FileMissing)
+        throw StartupFailure{StartupFailure::Kind::ElementFileMissing,
+                             orbit::elementFileName(config_.kepPathFile)};
+    if (result.status == orbit::ImportStatus::FileCorrupt) {
+        std::fprintf(stderr, "orv_kite: %s\n", result.detail.c_str());
+        throw StartupFailure{StartupFailure::Kind::ElementFileCorrupt, result.detail};
+    }
+}
+void Station::computeStationModel() {
+    keplers_->setStationModel(
+        orbit::StationModel::from(config_.latitude, config_.longitude, config_.height));
+    tracking_.ALON = 0;
+    tracking_.ALAT = 0;
+}
+void Station::keplers(std::string_view name) {
+    keplers_->keplers(name);
+}
 
 // Satellite database: set-up of a new selection.
 void Station::updatePanelForNewSelection() {}

@@ -242,7 +242,7 @@ void Station::loopNewSelection() {
 
 void Station::loopPosition() {
     if (loop_.selectedSatellite == kNoSatellite || loop_.trackingSource != 1) return;
-    keplers();
+    keplers(loop_.selectedSatellite);
 }
 
 void Station::loopDdePoll() {

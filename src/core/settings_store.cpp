@@ -55,7 +55,7 @@ struct Reset {
     }
 };
 
-void bindText(sqlite3_stmt* statement, int index, const std::string& text) {
+void bindText(sqlite3_stmt* statement, int index, std::string_view text) {
     sqlite3_bind_text(statement, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
 }
 
@@ -90,9 +90,13 @@ SettingsStore::SettingsStore(const std::string& path) : path_(path) {
             prepare("DELETE FROM settings WHERE application=?1 AND section=?2");
         removeKeyStatement_ =
             prepare("DELETE FROM settings WHERE application=?1 AND section=?2 AND key=?3");
+        getTwoStatement_ =
+            prepare("SELECT (SELECT value FROM settings WHERE application=?1 AND section=?2 "
+                    "AND key=?3), (SELECT value FROM settings WHERE application=?1 AND "
+                    "section=?2 AND key=?4)");
     } catch (...) {
         for (auto* statement : {getStatement_, saveStatement_, removeAppStatement_,
-                                removeSectionStatement_, removeKeyStatement_})
+                                removeSectionStatement_, removeKeyStatement_, getTwoStatement_})
             sqlite3_finalize(statement);
         sqlite3_close(db_);
         db_ = nullptr;
@@ -102,7 +106,7 @@ SettingsStore::SettingsStore(const std::string& path) : path_(path) {
 
 SettingsStore::~SettingsStore() {
     for (auto* statement : {getStatement_, saveStatement_, removeAppStatement_,
-                            removeSectionStatement_, removeKeyStatement_})
+                            removeSectionStatement_, removeKeyStatement_, getTwoStatement_})
         sqlite3_finalize(statement);
     sqlite3_close(db_);
 }
@@ -172,6 +176,25 @@ std::string SettingsStore::get(const std::string& application, const std::string
     }
     if (rc != SQLITE_DONE) fail(std::string("read failed: ") + sqlite3_errmsg(db_));
     return defaultValue;
+}
+
+void SettingsStore::getTwo(std::string_view application, std::string_view section,
+                           std::string_view key1, std::string_view key2, std::string& value1,
+                           std::string& value2) const {
+    Reset reset{getTwoStatement_};
+    bindText(getTwoStatement_, 1, application);
+    bindText(getTwoStatement_, 2, section);
+    bindText(getTwoStatement_, 3, key1);
+    bindText(getTwoStatement_, 4, key2);
+    const int rc = sqlite3_step(getTwoStatement_);
+    if (rc != SQLITE_ROW) fail(std::string("read failed: ") + sqlite3_errmsg(db_));
+    for (int column = 0; column < 2; ++column) {
+        const auto* text =
+            reinterpret_cast<const char*>(sqlite3_column_text(getTwoStatement_, column));
+        (column == 0 ? value1 : value2)
+            .assign(text ? text : "",
+                    text ? static_cast<size_t>(sqlite3_column_bytes(getTwoStatement_, column)) : 0);
+    }
 }
 
 void SettingsStore::save(const std::string& application, const std::string& section,

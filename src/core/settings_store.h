@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -39,6 +40,12 @@ public:
     bool remove(const std::string& application, const std::string& section);
     bool removeKey(const std::string& application, const std::string& section,
                    const std::string& key);
+
+    // Two keys of one section in a single statement, so in one read transaction, into
+    // the caller's buffers (a warm buffer is reused without allocating); an absent key
+    // leaves its buffer empty. For lookups made on every tick.
+    void getTwo(std::string_view application, std::string_view section, std::string_view key1,
+                std::string_view key2, std::string& value1, std::string& value2) const;
 
     std::vector<std::string> sections(const std::string& application) const;
     std::vector<std::pair<std::string, std::string>> keys(const std::string& application,
@@ -76,6 +83,7 @@ private:
     std::string path_;
     sqlite3* db_ = nullptr;
     sqlite3_stmt* getStatement_ = nullptr;
+    sqlite3_stmt* getTwoStatement_ = nullptr;
     sqlite3_stmt* saveStatement_ = nullptr;
     sqlite3_stmt* removeAppStatement_ = nullptr;
     sqlite3_stmt* removeSectionStatement_ = nullptr;

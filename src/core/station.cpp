@@ -1,6 +1,9 @@
 #include "core/station.h"
 
 #include "core/messages.h"
+#include "orbit/element_controls.h"
+#include "orbit/element_store.h"
+#include "orbit/keplers.h"
 #include "orbit/time_routines.h"
 
 #include <cstdio>
@@ -30,6 +33,7 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     statusLine_.add("sat", [this] { return loop_.selectedSatellite; });
     statusLine_.add("src", [this] { return std::to_string(loop_.trackingSource); });
     statusLine_.add("box", [this] { return std::string(startup_.demo ? "demo" : "none"); });
+    wireOrbit();
 }
 
 Station::~Station() = default;
@@ -214,6 +218,42 @@ void Station::time_routines() {
 void Station::clear_knobs() {
     // The knob panel itself arrives with the frequency plan; the interval is reset here.
     loop_.currentInterval = static_cast<int>(config_.programTimerMs);
+}
+
+// The element store, keplers and the element controls, and their status-line keys.
+void Station::wireOrbit() {
+    elementStore_ = std::make_unique<orbit::ElementStore>(store_);
+    keplers_ = std::make_unique<orbit::Keplers>(
+        orbit::Keplers::Wiring{*elementStore_, tracking_, panel_,
+                               orbit::ElementFlags{loop_.elementsValid, loop_.elementsMissing},
+                               [this] { time_routines(); }});
+    orbit::ElementControls::Hooks hooks;
+    hooks.today = [this] {
+        time_routines();
+        return tracking_.dayNumber;
+    };
+    hooks.mask_set = [this] { mask_set(); };
+    hooks.error_msgs = [this](int n) { error_msgs(n); };
+    elementControls_ = std::make_unique<orbit::ElementControls>(
+        *elementStore_, platform_.launcher, platform_.dialogs, config_, options_.programDir,
+        std::move(hooks));
+    elementControls_->bind(panel_);
+
+    statusLine_.add("az", [this] { return trackingValue("%.1f", tracking_.azimuth, false); });
+    statusLine_.add("el", [this] { return trackingValue("%.1f", tracking_.elevation, false); });
+    statusLine_.add("range", [this] { return trackingValue("%.0f", tracking_.range, true); });
+    statusLine_.add("rr", [this] { return trackingValue("%.3f", tracking_.rangeRate, true); });
+    statusLine_.add("ma", [this] { return trackingValue("%.0f", tracking_.ma256, true); });
+}
+
+// A tracking value for the status line; "-" while no satellite is tracked (or, for the
+// propagator's own values, while it has no elements for it).
+std::string Station::trackingValue(const char* format, double value, bool fromPropagator) const {
+    if (loop_.selectedSatellite == kNoSatellite) return {};
+    if (fromPropagator && (loop_.trackingSource != 1 || !loop_.elementsValid)) return {};
+    char text[32];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
 }
 
 } // namespace orv::core

@@ -20,6 +20,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+
+namespace orv::orbit {
+class ElementControls;
+class ElementStore;
+class Keplers;
+} // namespace orv::orbit
 
 namespace orv::core {
 
@@ -129,6 +136,12 @@ public:
     void mask_reset();
     void time_routines();
     void clear_knobs();
+    // The position of `name` by the tracking state's mode flags (orbit/keplers.h).
+    void keplers(std::string_view name);
+
+    // Orbit units, for the subsystems the station wires to them.
+    orbit::ElementStore& elementStore() { return *elementStore_; }
+    orbit::Keplers& propagator() { return *keplers_; }
 
 private:
     // The twenty steps of initialize and the twenty-two of main_loop, in order.
@@ -160,6 +173,8 @@ private:
     void loopRearm();
 
     void bindGestures();
+    void wireOrbit();
+    std::string trackingValue(const char* format, double value, bool fromPropagator) const;
     void showMessage(const std::string& text);
     void handleStartupFailure(const StartupFailure& failure);
     void registryGateStep(int step);
@@ -191,7 +206,6 @@ private:
     void showToneDisplay();
     void switchEcpOutputs();
     void updatePanelForNewSelection();
-    void keplers();
     void satelliteSetup();
     void pollDdeSource();
     void antenna_status();
@@ -214,6 +228,9 @@ private:
     TrackingState tracking_;
     StatusLine statusLine_;
     std::unique_ptr<ConfigEditor> configEditor_;
+    std::unique_ptr<orbit::ElementStore> elementStore_;
+    std::unique_ptr<orbit::Keplers> keplers_;
+    std::unique_ptr<orbit::ElementControls> elementControls_;
     ViewHooks view_;
     QTimer loopTimer_;
     QTimer ddeTimer_;

@@ -1,15 +1,25 @@
 #include "test_station.h"
 
+#include <QDir>
+#include <fstream>
+
 namespace orv::test {
 
-std::string programDirFor(int variant) {
-    return "/opt/stations/ORV_KITE" + std::to_string(variant);
-}
+const char* const kTestElementFile =
+    "ISS (ZARYA)\r\n"
+    "1 25544U 98067A   18020.89808844  .00002078  00000-0  38550-4 0  9992\r\n"
+    "2 25544  51.6424  32.9776 0003646  28.7227  39.5332 15.54190080 95614\r\n"
+    "AO-7\r\n"
+    "1 07530U 74089B   18020.92882759 -.00000031  00000-0  83259-4 0  9990\r\n"
+    "2 07530 101.6660 350.5859 0011799 260.7489 115.8236 12.53630761975916\r\n";
 
 TestStation::TestStation(int variant, std::string storePath, std::string commandLine)
     : store(std::make_unique<core::SettingsStore>(storePath)) {
+    programDir = programRoot.path().toStdString() + "/ORV_KITE" + std::to_string(variant);
+    QDir().mkpath(QString::fromStdString(programDir));
+    std::ofstream(programDir + "/orv_kite.txt", std::ios::binary) << kTestElementFile;
     core::StationOptions options;
-    options.programDir = programDirFor(variant);
+    options.programDir = programDir;
     options.commandLine = std::move(commandLine);
     station = std::make_unique<core::Station>(
         *store, core::StationPlatform{clock, waits, dialogs, launcher}, options);

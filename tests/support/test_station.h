@@ -1,10 +1,12 @@
 // A station on test doubles: a fixed clock, recorded waits, scripted dialogs, a
-// recording launcher and a settings store in memory (or in a given file).
+// recording launcher, a settings store in memory (or in a given file) and a private
+// program directory holding a small element file.
 #pragma once
 
 #include "core/station.h"
 
 #include <QDateTime>
+#include <QTemporaryDir>
 #include <memory>
 #include <string>
 
@@ -19,6 +21,9 @@ struct TestStation {
     // Runs `count` ticks of the main loop directly.
     void tick(int count = 1);
 
+    // ORV_KITE<variant> in a temporary directory, with kTestElementFile as orv_kite.txt.
+    QTemporaryDir programRoot;
+    std::string programDir;
     platform::FixedClock clock{QDateTime(QDate(2026, 12, 6), QTime(12, 0, 0))};
     platform::RecordingWaits waits;
     platform::ScriptedDialogs dialogs;
@@ -29,7 +34,7 @@ struct TestStation {
     int endings = 0;
 };
 
-// A program directory whose name selects `variant`.
-std::string programDirFor(int variant);
+// The element file every test station starts with: two sets, "ISS (ZARYA)" and "AO-7".
+extern const char* const kTestElementFile;
 
 } // namespace orv::test
