@@ -50,9 +50,9 @@ void Station::keplers(std::string_view name) {
     keplers_->keplers(name);
 }
 
-// Satellite database: set-up of a new selection.
+// Panel updates of a new selection that belong to later subsystems: schedule caption,
+// forced-park control, frequency-step, inhibit, read-back, refresh and PTT labels.
 void Station::updatePanelForNewSelection() {}
-void Station::satelliteSetup() {}
 
 // Linked tracking programs: no program answers until the links exist.
 bool Station::probeDdeSource(int) {
@@ -70,6 +70,13 @@ void Station::resetInhibitAndStepControls() {}
 void Station::clear_make_pcr1000() {}
 void Station::showToneDisplay() {}
 void Station::frequency() {}
+// Tuning controls reset by GetSatCfg (knobs, fine-step labels, PCR-1000 controls).
+void Station::resetTuningControls() {}
+// Hands the typed record to the frequency plan, the radio set-up and the link timing.
+void Station::applySatelliteToRadios() {}
+// pre_radio_init, radioinit, lbl_Base_DblClick, lbl_refresh_DblClick, frequency, the
+// wait and the downlink indicator of a new selection's set-up.
+void Station::setUpRadiosForSelection() {}
 
 // Interface box.
 void Station::openSerialInterfaceBox() {}

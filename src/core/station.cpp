@@ -1,6 +1,7 @@
 #include "core/station.h"
 
 #include "core/messages.h"
+#include "core/satellite_editor.h"
 #include "orbit/element_controls.h"
 #include "orbit/element_store.h"
 #include "orbit/keplers.h"
@@ -19,7 +20,7 @@ constexpr const char* kMaskedControls[] = {
 
 Station::Station(SettingsStore& store, StationPlatform platform, StationOptions options)
     : store_(store), platform_(platform), options_(std::move(options)), configuration_(store),
-      runningFlag_(store) {
+      runningFlag_(store), satelliteDb_(store) {
     loopTimer_.setSingleShot(false);
     loopTimer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&loopTimer_, &QTimer::timeout, [this] { loop_timer_Timer(); });
@@ -28,6 +29,7 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
         guarded([&] { handler(argument); });
     });
     bindGestures();
+    bindSatelliteGestures();
     statusLine_.add("utc", [this] { return tracking_.utcText; });
     statusLine_.add("local", [this] { return panel_.caption("lbl_timebox"); });
     statusLine_.add("sat", [this] { return loop_.selectedSatellite; });

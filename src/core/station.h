@@ -7,6 +7,8 @@
 #include "core/configuration.h"
 #include "core/panel.h"
 #include "core/running_flag.h"
+#include "core/satellite_db.h"
+#include "core/satellite_record.h"
 #include "core/settings_store.h"
 #include "core/station_state.h"
 #include "core/status_line.h"
@@ -29,6 +31,8 @@ class Keplers;
 } // namespace orv::orbit
 
 namespace orv::core {
+
+class SatelliteEditor;
 
 // Thrown to end the program at once; caught where control entered the station.
 struct ProgramEnded {
@@ -66,6 +70,7 @@ struct StationOptions {
 struct ViewHooks {
     std::function<void()> showConfigEditor;
     std::function<void()> showAbout;
+    std::function<void()> showSatelliteEditor;
     std::function<void(int code)> programEnded;
 };
 
@@ -130,6 +135,16 @@ public:
     // Failures trapped so far, per main-loop step (index = step number).
     std::array<int, 23> stepFailures{};
 
+    // Satellite database and selection.
+    SatelliteDb& satelliteDb() { return satelliteDb_; }
+    SatelliteEditor& satelliteEditor();
+    const SatelliteRecord& currentRecord() const { return currentRecord_; }
+    const SatelliteConfig& currentSatellite() const { return currentSatellite_; }
+    void txt_entre_KeyPress(int key);
+    void lbl_sat_name_Click();
+    void lbl_Up_read_DblClick();
+    void GetSatCfg(const std::string& name);
+
     // Routines shared by several steps.
     void openConfigEditor();
     void mask_set();
@@ -173,6 +188,7 @@ private:
     void loopRearm();
 
     void bindGestures();
+    void bindSatelliteGestures();
     void wireOrbit();
     std::string trackingValue(const char* format, double value, bool fromPropagator) const;
     void showMessage(const std::string& text);
@@ -206,6 +222,9 @@ private:
     void showToneDisplay();
     void switchEcpOutputs();
     void updatePanelForNewSelection();
+    void resetTuningControls();
+    void applySatelliteToRadios();
+    void setUpRadiosForSelection();
     void satelliteSetup();
     void pollDdeSource();
     void antenna_status();
@@ -228,6 +247,10 @@ private:
     TrackingState tracking_;
     StatusLine statusLine_;
     std::unique_ptr<ConfigEditor> configEditor_;
+    SatelliteDb satelliteDb_;
+    std::unique_ptr<SatelliteEditor> satelliteEditor_;
+    SatelliteRecord currentRecord_{};
+    SatelliteConfig currentSatellite_;
     std::unique_ptr<orbit::ElementStore> elementStore_;
     std::unique_ptr<orbit::Keplers> keplers_;
     std::unique_ptr<orbit::ElementControls> elementControls_;

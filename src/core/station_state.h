@@ -52,6 +52,8 @@ struct LoopState {
     int passCounters = 0;
     int maskSet = 0;
     int registryGate = 0; // the three-step settings-clearing gesture
+    int typedSelection = 0;   // the pending selection was typed by the operator
+    int selectionPending = 0; // a typed selection waits for the next tick
 };
 
 } // namespace orv::core
