@@ -7,5 +7,6 @@
 namespace orv::tools {
 
 int configCommand(const std::vector<std::string>& words);
+int satCommand(const std::vector<std::string>& words);
 
 } // namespace orv::tools

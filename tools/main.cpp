@@ -16,6 +16,7 @@ struct Command {
 
 constexpr std::array kCommands{
     Command{"config", "show and change the station configuration", orv::tools::configCommand},
+    Command{"sat", "list, edit, export and import the satellite database", orv::tools::satCommand},
 };
 
 void usage(FILE* out) {

@@ -20,11 +20,20 @@ std::string escaped(const std::string& text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\t': out += "\\t"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -39,11 +48,20 @@ std::optional<std::string> unescaped(const std::string& text) {
         }
         if (++i == text.size()) return std::nullopt;
         switch (text[i]) {
-        case '\\': out += '\\'; break;
-        case 't': out += '\t'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        default: return std::nullopt;
+        case '\\':
+            out += '\\';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        default:
+            return std::nullopt;
         }
     }
     return out;
@@ -58,7 +76,8 @@ int SatelliteDb::count() const {
 std::vector<std::string> SatelliteDb::names() const {
     std::vector<std::string> result;
     const int n = count();
-    for (int i = 2; i <= n + 1; ++i) result.push_back(store_.get(kList, kListSection, std::to_string(i)));
+    for (int i = 2; i <= n + 1; ++i)
+        result.push_back(store_.get(kList, kListSection, std::to_string(i)));
     return result;
 }
 
@@ -123,13 +142,17 @@ void SatelliteDb::remove(const std::string& name) {
     });
 }
 
-void SatelliteDb::removeAllRecords() { store_.remove(kRecords); }
+void SatelliteDb::removeAllRecords() {
+    store_.remove(kRecords);
+}
 
 std::string SatelliteDb::exportText() const {
     std::ostringstream out;
-    out << kExportHeader << "\n# [list] holds the names in list order; each [satellite] its 23 "
-                            "fields as key<TAB>value\n[list]\n";
-    for (const auto& name : names()) out << escaped(name) << "\n";
+    out << kExportHeader
+        << "\n# [list] holds the names in list order; each [satellite] its 23 "
+           "fields as key<TAB>value\n[list]\n";
+    for (const auto& name : names())
+        out << escaped(name) << "\n";
     for (const auto& section : store_.sections(kRecords)) {
         if (!exists(section)) continue; // a record without its name is not a record
         out << "\n[satellite]\n";
@@ -165,7 +188,8 @@ std::optional<std::string> SatelliteDb::importText(const std::string& text) {
         } else if (part == Part::Satellite) {
             const auto tab = line.find('\t');
             const int key = tab == std::string::npos ? 0 : std::atoi(line.substr(0, tab).c_str());
-            if (key < 1 || key > kSatelliteFieldCount) return fail("expected a key 1..23, a tab and a value");
+            if (key < 1 || key > kSatelliteFieldCount)
+                return fail("expected a key 1..23, a tab and a value");
             const auto value = unescaped(line.substr(tab + 1));
             if (!value) return fail("the value is not readable");
             records.back()[key] = *value;
@@ -174,11 +198,13 @@ std::optional<std::string> SatelliteDb::importText(const std::string& text) {
         }
     }
     if (lineNumber == 0 || text.rfind(kExportHeader, 0) != 0)
-        return std::string("not a satellite database export (it must begin with \"") + kExportHeader + "\")";
+        return std::string("not a satellite database export (it must begin with \"") +
+               kExportHeader + "\")";
     if (list.size() > static_cast<size_t>(kSatelliteListLimit))
         return "the list holds " + std::to_string(list.size()) + " names; at most 30 fit";
     for (const auto& record : records)
-        if (record.count(1) == 0 || record.at(1).empty()) return std::string("a [satellite] section has no name (key 1)");
+        if (record.count(1) == 0 || record.at(1).empty())
+            return std::string("a [satellite] section has no name (key 1)");
 
     store_.inTransaction([&] {
         store_.remove(kRecords);

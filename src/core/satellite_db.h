@@ -17,8 +17,8 @@ public:
     explicit SatelliteDb(SettingsStore& store) : store_(store) {}
 
     int count() const;
-    std::vector<std::string> names() const;                 // list order
-    bool exists(const std::string& name) const;             // the record's key "1" is there
+    std::vector<std::string> names() const;     // list order
+    bool exists(const std::string& name) const; // the record's key "1" is there
     std::optional<SatelliteRecord> read(const std::string& name) const;
 
     enum class SaveResult { Saved, Full };

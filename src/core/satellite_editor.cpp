@@ -11,8 +11,10 @@ void SatelliteEditor::Form_Load() {
                        ? "Save/Refresh  Entries                                     Satellite "
                          "Data Base Full"
                        : "Save/Refresh  Entries";
-    const std::string selected = hooks_.selectedSatellite ? hooks_.selectedSatellite() : kNoSatellite;
-    if (selected == kNoSatellite || !hooks_.elementsExist || !hooks_.elementsExist(elementName(selected))) {
+    const std::string selected =
+        hooks_.selectedSatellite ? hooks_.selectedSatellite() : kNoSatellite;
+    if (selected == kNoSatellite || !hooks_.elementsExist ||
+        !hooks_.elementsExist(elementName(selected))) {
         if (hooks_.markElementsMissing) hooks_.markElementsMissing();
         close();
         return;
@@ -66,12 +68,15 @@ void SatelliteEditor::save_Click() {
 void SatelliteEditor::delete_Click() {
     text(1) = upperCased(text(1));
     if (db_.exists(text(1))) db_.remove(text(1));
-    for (int k = 2; k <= kSatelliteFieldCount; ++k) text(k).clear();
+    for (int k = 2; k <= kSatelliteFieldCount; ++k)
+        text(k).clear();
     if (hooks_.requestDeselection) hooks_.requestDeselection();
     close();
 }
 
-void SatelliteEditor::exit_Click() { close(); }
+void SatelliteEditor::exit_Click() {
+    close();
+}
 
 void SatelliteEditor::Command1_Click() {
     if (db_.exists(text(1))) db_.removeAllRecords();
@@ -88,7 +93,9 @@ void SatelliteEditor::close() {
     notify();
 }
 
-const char* radioNotesTitle() { return "Notes on PCR-1000 and AR5000 Receivers"; }
+const char* radioNotesTitle() {
+    return "Notes on PCR-1000 and AR5000 Receivers";
+}
 
 const char* radioNotesText() {
     return "Most radios take the downlink mode as a plain name: FM, USB, LSB, CW.\n\n"

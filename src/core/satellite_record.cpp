@@ -24,7 +24,9 @@ std::string elementName(const std::string& satelliteName) {
 
 namespace {
 
-int boxPort(int port, int variant) { return variant == 3 && port > 2 ? port - 2 : port; }
+int boxPort(int port, int variant) {
+    return variant == 3 && port > 2 ? port - 2 : port;
+}
 
 RadioLink link(const SatelliteRecord& r, int radioKey, int variant) {
     RadioLink l;

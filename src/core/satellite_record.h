@@ -57,9 +57,9 @@ RadioDelay parseRadioDelay(const std::string& field);
 
 // The link settings of one direction.
 struct RadioLink {
-    int radio = 0;       // model number from the radio list
-    int port = 0;        // radio port of the interface box
-    std::string baud;    // "1200" .. "115200" as stored
+    int radio = 0;    // model number from the radio list
+    int port = 0;     // radio port of the interface box
+    std::string baud; // "1200" .. "115200" as stored
     RadioDelay delay;
 };
 

@@ -1,8 +1,8 @@
 // The station's satellite database: selection by name, GetSatCfg, the satellite
 // editor, and the main loop's set-up of a new selection.
+#include "core/number_text.h"
 #include "core/satellite_editor.h"
 #include "core/station.h"
-#include "core/number_text.h"
 
 namespace orv::core {
 
@@ -48,7 +48,9 @@ void Station::txt_entre_KeyPress(int key) {
     loop_.selectionPending = 1;
 }
 
-void Station::lbl_sat_name_Click() { GetSatCfg(loop_.selectedSatellite); }
+void Station::lbl_sat_name_Click() {
+    GetSatCfg(loop_.selectedSatellite);
+}
 
 void Station::GetSatCfg(const std::string& name) {
     resetTuningControls();

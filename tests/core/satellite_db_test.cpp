@@ -11,7 +11,9 @@ using namespace orv::core;
 
 namespace {
 
-SatelliteRecord named(const std::string& name) { return satelliteTemplate(false, name); }
+SatelliteRecord named(const std::string& name) {
+    return satelliteTemplate(false, name);
+}
 
 struct EditorFixture {
     SettingsStore store{":memory:"};
@@ -33,7 +35,8 @@ struct EditorFixture {
 TEST(SatelliteDb, AThirtyFirstSatelliteChangesNothingButTheThirtyCanBeUpdated) {
     SettingsStore store(":memory:");
     SatelliteDb db(store);
-    for (int i = 1; i <= 30; ++i) ASSERT_EQ(db.save(named("SAT-" + std::to_string(i))), SatelliteDb::SaveResult::Saved);
+    for (int i = 1; i <= 30; ++i)
+        ASSERT_EQ(db.save(named("SAT-" + std::to_string(i))), SatelliteDb::SaveResult::Saved);
     EXPECT_EQ(db.count(), 30);
     EXPECT_EQ(db.save(named("SAT-31")), SatelliteDb::SaveResult::Full);
     EXPECT_EQ(db.count(), 30);
@@ -50,13 +53,14 @@ TEST(SatelliteDb, AThirtyFirstSatelliteChangesNothingButTheThirtyCanBeUpdated) {
 TEST(SatelliteDb, DelSatKeepsOrderComparesExactlyAndEmptiesToZero) {
     SettingsStore store(":memory:");
     SatelliteDb db(store);
-    for (const char* name : {"AO-7", "FO-29", "AO-73", "ISS"}) db.save(named(name));
+    for (const char* name : {"AO-7", "FO-29", "AO-73", "ISS"})
+        db.save(named(name));
     db.del_sat("ao-73"); // exact comparison: another name
     EXPECT_EQ(db.names(), (std::vector<std::string>{"AO-7", "FO-29", "AO-73", "ISS"}));
     db.del_sat("AO-7");
     EXPECT_EQ(db.names(), (std::vector<std::string>{"FO-29", "AO-73", "ISS"}));
     EXPECT_EQ(store.get("ORV_SAT1", "satlist", "5"), ""); // the old last key is gone
-    EXPECT_TRUE(db.exists("AO-7")); // del_sat touches the list only
+    EXPECT_TRUE(db.exists("AO-7"));                       // del_sat touches the list only
 
     SettingsStore single(":memory:");
     SatelliteDb one(single);
@@ -92,8 +96,8 @@ TEST(SatelliteDb, ABrokenImportChangesNothing) {
     db.save(named("AO-7"));
     const std::string good = db.exportText();
     for (const std::string& bad :
-         {std::string("hello"), good + "\n[satellite]\n99\tx\n", good + "\n[satellite]\n2\tDigital\n",
-          good.substr(0, good.size() - 3) + "\\q\n"}) {
+         {std::string("hello"), good + "\n[satellite]\n99\tx\n",
+          good + "\n[satellite]\n2\tDigital\n", good.substr(0, good.size() - 3) + "\\q\n"}) {
         SettingsStore target(":memory:");
         SatelliteDb into(target);
         into.save(named("KEEP-ME"));
@@ -104,9 +108,9 @@ TEST(SatelliteDb, ABrokenImportChangesNothing) {
 
 TEST(SatelliteRecord, TypedValuesOfARecord) {
     auto record = satelliteTemplate(true, "AO-40");
-    record[7] = "4";     // uplink port 4: port 2 on the parallel box
-    record[9] = "50,";   // uplink delay with its comma
-    record[20] = "PTT";  // a delay that is no number
+    record[7] = "4";    // uplink port 4: port 2 on the parallel box
+    record[9] = "50,";  // uplink delay with its comma
+    record[20] = "PTT"; // a delay that is no number
     const auto parallel = typedSatellite(record, 3);
     EXPECT_TRUE(parallel.analog);
     EXPECT_EQ(parallel.uplink.port, 2);
