@@ -14,12 +14,18 @@ HeadlessConsole::HeadlessConsole(core::Station& station)
                              "the configuration with: orv_kite_tool config set KEY VALUE\n");
     };
     hooks.showAbout = [] {};
+    hooks.showSatelliteEditor = [] {
+        std::fprintf(stderr, "orv_kite: the satellite editor is open; without windows, edit the "
+                             "satellites with: orv_kite_tool sat new|set|show NAME\n");
+    };
     hooks.programEnded = [](int code) { QCoreApplication::exit(code); };
     station_.setViewHooks(hooks);
 
     QObject::connect(&statusTimer_, &QTimer::timeout, [this] { printStatus(); });
     statusTimer_.start(1000);
     QObject::connect(&input_, &QSocketNotifier::activated, [this] { readInput(); });
+    retryTimer_.setInterval(50);
+    QObject::connect(&retryTimer_, &QTimer::timeout, [this] { typeQueuedLines(); });
 }
 
 void HeadlessConsole::typeLine(const std::string& line) {
@@ -40,8 +46,21 @@ void HeadlessConsole::readInput() {
         std::string line = pending_.substr(0, newline);
         pending_.erase(0, newline + 1);
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        typeLine(line);
+        queued_.push_back(line);
     }
+    typeQueuedLines();
+}
+
+// Start-up locks the entry box until the first tick; lines typed before then wait.
+void HeadlessConsole::typeQueuedLines() {
+    while (!queued_.empty() && !station_.loop().entryLock) {
+        typeLine(queued_.front());
+        queued_.pop_front();
+    }
+    if (queued_.empty())
+        retryTimer_.stop();
+    else if (!retryTimer_.isActive())
+        retryTimer_.start();
 }
 
 void HeadlessConsole::printStatus() {

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <deque>
 #include <string>
 
 namespace orv::ui {
@@ -19,12 +20,15 @@ public:
 
 private:
     void readInput();
+    void typeQueuedLines();
     void printStatus();
 
     core::Station& station_;
     QTimer statusTimer_;
     QSocketNotifier input_;
     std::string pending_;
+    std::deque<std::string> queued_; // lines waiting for the entry box to be unlocked
+    QTimer retryTimer_;
 };
 
 } // namespace orv::ui

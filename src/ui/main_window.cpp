@@ -3,6 +3,7 @@
 #include "ui/about_dialog.h"
 #include "ui/config_dialog.h"
 #include "ui/panel_layout.h"
+#include "ui/satellite_dialog.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -63,6 +64,13 @@ MainWindow::MainWindow(core::Station& station) : station_(station) {
         configDialog_->raise();
     };
     hooks.showAbout = [this] { showAboutWindow(this, station_); };
+    hooks.showSatelliteEditor = [this] {
+        if (!satelliteDialog_)
+            satelliteDialog_ = new SatelliteDialog(station_.satelliteEditor(), this);
+        satelliteDialog_->refresh();
+        satelliteDialog_->show();
+        satelliteDialog_->raise();
+    };
     hooks.programEnded = [](int code) { QCoreApplication::exit(code); };
     station_.setViewHooks(hooks);
     station_.panel().subscribe(

@@ -11,6 +11,7 @@
 namespace orv::ui {
 
 class ConfigDialog;
+class SatelliteDialog;
 
 class MainWindow final : public QMainWindow {
 public:
@@ -29,6 +30,7 @@ private:
     core::Station& station_;
     std::map<std::string, QWidget*> widgets_;
     ConfigDialog* configDialog_ = nullptr;
+    SatelliteDialog* satelliteDialog_ = nullptr;
 };
 
 } // namespace orv::ui

@@ -26,6 +26,7 @@ constexpr std::array kLayout = std::to_array<FieldPlacement>({
 
     // Frequency panel with its knobs.
     {"lbl_UpMode", G::Frequency, K::Label, "No Mode", "Uplink mode"},
+    {"lbl_tone", G::Frequency, K::Label, "", "CTCSS tone"},
     {"lbl_DnMode", G::Frequency, K::Label, "No Mode", "Downlink mode"},
     {"lbl_radio_up", G::Frequency, K::Label, "No Radio", "Radio and (Port) in use"},
     {"lbl_radio_dn", G::Frequency, K::Label, "No Radio", "Radio and (Port) in use"},

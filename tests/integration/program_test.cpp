@@ -120,3 +120,45 @@ TEST(Tool, ConfigShowGetSetAndDefaults) {
     EXPECT_EQ(runProgram(tool(), {"config", "get", "36", settings}, "").code, 2);
     EXPECT_EQ(runProgram(tool(), {"config", "frobnicate", settings}, "").code, 2);
 }
+
+TEST(Program, ANameTypedOnStandardInputIsSelectedAndTracked) {
+    QTemporaryDir dir;
+    const QString settings = dir.path() + "/settings.sqlite";
+    ASSERT_EQ(runProgram(tool(), {"config", "defaults"}, settings).code, 0);
+    ASSERT_EQ(runProgram(tool(), {"sat", "new", "iss (zarya)", "--digital"}, settings).code, 0);
+    QProcess station4;
+    station4.setProcessEnvironment(cleanEnvironment(settings));
+    station4.start(station(4), {"--headless", "--for", "3"});
+    ASSERT_TRUE(station4.waitForStarted());
+    station4.write("iss (zarya)\n");
+    ASSERT_TRUE(station4.waitForFinished(15000));
+    const QString out = QString::fromUtf8(station4.readAllStandardOutput());
+    const QString err = QString::fromUtf8(station4.readAllStandardError());
+    EXPECT_EQ(station4.exitCode(), 0) << err.toStdString();
+    const QRegularExpression tracked(
+        "sat=ISS_\\(ZARYA\\) src=1 .*az=\\d+\\.\\d el=-?\\d+\\.\\d range=\\d+ rr=-?\\d+\\.\\d+");
+    EXPECT_TRUE(out.contains(tracked)) << out.toStdString();
+    EXPECT_FALSE(err.contains("satellite editor is open")) << err.toStdString();
+}
+
+TEST(Tool, SatelliteDatabaseRoundTripThroughExportAndImport) {
+    QTemporaryDir dir;
+    const QString first = "--settings=" + dir.path() + "/a.sqlite";
+    const QString second = "--settings=" + dir.path() + "/b.sqlite";
+    const QString file = dir.path() + "/sats.txt";
+    ASSERT_EQ(runProgram(tool(), {"sat", "new", "AO-7", "--analog", first}, "").code, 0);
+    ASSERT_EQ(runProgram(tool(), {"sat", "new", "FO-29", "--digital", first}, "").code, 0);
+    ASSERT_EQ(runProgram(tool(), {"sat", "set", "AO-7", "15", "SSB,3K", first}, "").code, 0);
+    EXPECT_EQ(runProgram(tool(), {"sat", "new", "AO-7", "--analog", first}, "").code, 1);
+    EXPECT_EQ(runProgram(tool(), {"sat", "set", "AO-7", "1", "X", first}, "").code, 2);
+    ASSERT_EQ(runProgram(tool(), {"sat", "export", file, first}, "").code, 0);
+    ASSERT_EQ(runProgram(tool(), {"sat", "import", file, second}, "").code, 0);
+    const ProgramRun list = runProgram(tool(), {"sat", "list", "--tsv", second}, "");
+    EXPECT_TRUE(list.out.contains("1\tAO-7\tAnalog\t")) << list.out.toStdString();
+    EXPECT_TRUE(list.out.contains("2\tFO-29\tDigital\t145.900\t"));
+    EXPECT_TRUE(runProgram(tool(), {"sat", "show", "ao-7", second}, "").out.contains("SSB,3K"));
+    ASSERT_EQ(runProgram(tool(), {"sat", "delete", "AO-7", second}, "").code, 0);
+    EXPECT_EQ(runProgram(tool(), {"sat", "list", "--tsv", second}, "").out.count('\n'), 2);
+    EXPECT_EQ(runProgram(tool(), {"sat", "import", dir.path() + "/missing.txt", second}, "").code,
+              1);
+}
