@@ -27,39 +27,22 @@ void Panel::setCaption(std::string_view name, std::string_view caption) {
 }
 
 void Panel::setVisible(std::string_view name, bool visible) {
-    auto& f = mutableField(name);
-    if (f.visible == visible) return;
-    f.visible = visible;
-    changed(name, f);
+    assign(name, &PanelField::visible, visible);
 }
 
 void Panel::setEnabled(std::string_view name, bool enabled) {
-    auto& f = mutableField(name);
-    if (f.enabled == enabled) return;
-    f.enabled = enabled;
-    changed(name, f);
+    assign(name, &PanelField::enabled, enabled);
 }
 
 void Panel::setBackColor(std::string_view name, int colour) {
-    auto& f = mutableField(name);
-    if (f.backColor == colour) return;
-    f.backColor = colour;
-    changed(name, f);
+    assign(name, &PanelField::backColor, colour);
 }
 
 void Panel::setForeColor(std::string_view name, int colour) {
-    auto& f = mutableField(name);
-    if (f.foreColor == colour) return;
-    f.foreColor = colour;
-    changed(name, f);
+    assign(name, &PanelField::foreColor, colour);
 }
 
-void Panel::setValue(std::string_view name, double value) {
-    auto& f = mutableField(name);
-    if (f.value == value) return;
-    f.value = value;
-    changed(name, f);
-}
+void Panel::setValue(std::string_view name, double value) { assign(name, &PanelField::value, value); }
 
 std::vector<std::string> Panel::fieldNames() const {
     std::vector<std::string> names;

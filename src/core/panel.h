@@ -67,6 +67,13 @@ public:
 
 private:
     PanelField& mutableField(std::string_view name);
+    // Sets one member of a field, telling the listeners only when it changed.
+    template <typename T> void assign(std::string_view name, T PanelField::*member, T value) {
+        auto& f = mutableField(name);
+        if (f.*member == value) return;
+        f.*member = value;
+        changed(name, f);
+    }
     void changed(std::string_view name, const PanelField& field);
 
     mutable std::map<std::string, PanelField, std::less<>> fields_;
