@@ -78,19 +78,16 @@ void Station::applySatelliteToRadios() {}
 // wait and the downlink indicator of a new selection's set-up.
 void Station::setUpRadiosForSelection() {}
 
-// Interface box.
-void Station::openSerialInterfaceBox() {}
-void Station::hrdw_reset_Click() {}
-void Station::demo_mode() {}
-void Station::switchEcpOutputs() {}
-void Station::outs() {}
-
 // Pointing, rotator drive and parking.
 void Station::scales() {}
 void Station::stopRotatorTimers() {}
 void Station::park() {}
-void Station::antenna_status() {}
+// Until the rotator drive arrives only its first step runs: the box is read.
+void Station::antenna_status() {
+    readInterfaceBox();
+}
 void Station::flip_park() {}
 void Station::track_antennas() {}
+void Station::rotators() {}
 
 } // namespace orv::core

@@ -235,9 +235,13 @@ void Station::initStandAlone() {
 }
 
 void Station::initSerialBox() {
-    if (startup_.variant != 4 || startup_.serialPortOpened) return;
-    openSerialInterfaceBox(); // throws SerialPortMissing when the port does not exist
-    startup_.serialPortOpened = 1;
+    if (startup_.variant == 3) {
+        startParallelInterfaceBox();
+        return;
+    }
+    if (startup_.serialPortOpened) return;
+    // Throws SerialPortMissing when the port does not exist.
+    if (openSerialInterfaceBox()) startup_.serialPortOpened = 1;
 }
 
 } // namespace orv::core

@@ -6,6 +6,10 @@
 #include "orbit/element_store.h"
 #include "orbit/keplers.h"
 #include "orbit/time_routines.h"
+#include "platform/port_io.h"
+#include "platform/serial_line.h"
+#include "rotator/interface_box.h"
+#include "sim/simulated_hardware.h"
 
 #include <cstdio>
 
@@ -34,7 +38,8 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     statusLine_.add("local", [this] { return panel_.caption("lbl_timebox"); });
     statusLine_.add("sat", [this] { return loop_.selectedSatellite; });
     statusLine_.add("src", [this] { return std::to_string(loop_.trackingSource); });
-    statusLine_.add("box", [this] { return std::string(startup_.demo ? "demo" : "none"); });
+    makeBoxBackends();
+    addBoxStatus();
     wireOrbit();
 }
 

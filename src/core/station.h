@@ -3,6 +3,7 @@
 // a test builds as many stations as it likes.
 #pragma once
 
+#include "core/box_frame.h"
 #include "core/config_editor.h"
 #include "core/configuration.h"
 #include "core/panel.h"
@@ -23,6 +24,19 @@
 #include <memory>
 #include <string>
 #include <string_view>
+
+namespace orv::platform {
+class PortIo;
+class SerialLine;
+} // namespace orv::platform
+
+namespace orv::rotator {
+class InterfaceBox;
+} // namespace orv::rotator
+
+namespace orv::sim {
+class SimulatedHardware;
+} // namespace orv::sim
 
 namespace orv::orbit {
 class ElementControls;
@@ -154,6 +168,16 @@ public:
     // The position of `name` by the tracking state's mode flags (orbit/keplers.h).
     void keplers(std::string_view name);
 
+    // The interface box: the driver, the frame and reply it shares, the radio-link
+    // timing its waits read, and the simulated hardware of a --simulate run (else null).
+    rotator::InterfaceBox& interfaceBox() { return *interfaceBox_; }
+    BoxFrame& boxFrame() { return boxFrame_; }
+    BoxReply& boxReply() { return boxReply_; }
+    RadioLinkTiming& radioLinkTiming() { return radioLinkTiming_; }
+    sim::SimulatedHardware* simulatedHardware() { return simulated_.get(); }
+    // Puts the box driver on other backends (tests do); call before Form_Load.
+    void useBoxBackends(platform::SerialLine& line, platform::PortIo& ports);
+
     // Orbit units, for the subsystems the station wires to them.
     orbit::ElementStore& elementStore() { return *elementStore_; }
     orbit::Keplers& propagator() { return *keplers_; }
@@ -194,6 +218,11 @@ private:
     void showMessage(const std::string& text);
     void handleStartupFailure(const StartupFailure& failure);
     void registryGateStep(int step);
+    void makeBoxBackends();
+    void configureSimulatedBox();
+    void startParallelInterfaceBox();
+    void readInterfaceBox();
+    void addBoxStatus();
 
     // Routines of subsystems that arrive later; each is a no-op until then.
     void readHorizonTable();
@@ -205,7 +234,7 @@ private:
     bool probeDdeSource(int source);
     void scales();
     void setInhibitControls();
-    void openSerialInterfaceBox();
+    bool openSerialInterfaceBox();
     void showMapControls();
     void stopRotatorTimers();
     void shut_down_radios();
@@ -233,6 +262,7 @@ private:
     void outs();
     void flip_park();
     void track_antennas();
+    void rotators();
     bool belowHorizon();
 
     SettingsStore& store_;
@@ -254,6 +284,13 @@ private:
     std::unique_ptr<orbit::ElementStore> elementStore_;
     std::unique_ptr<orbit::Keplers> keplers_;
     std::unique_ptr<orbit::ElementControls> elementControls_;
+    BoxFrame boxFrame_;
+    BoxReply boxReply_;
+    RadioLinkTiming radioLinkTiming_;
+    std::unique_ptr<sim::SimulatedHardware> simulated_;
+    std::unique_ptr<platform::SerialLine> realSerialLine_;
+    std::unique_ptr<platform::PortIo> realPortIo_;
+    std::unique_ptr<rotator::InterfaceBox> interfaceBox_; // after its backends: goes first
     ViewHooks view_;
     QTimer loopTimer_;
     QTimer ddeTimer_;

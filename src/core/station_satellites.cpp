@@ -3,6 +3,7 @@
 #include "core/number_text.h"
 #include "core/satellite_editor.h"
 #include "core/station.h"
+#include "rotator/interface_box.h"
 
 namespace orv::core {
 
@@ -65,6 +66,7 @@ void Station::GetSatCfg(const std::string& name) {
     loop_.elementsMissing = 0;
     currentRecord_ = *record;
     currentSatellite_ = typedSatellite(currentRecord_, startup_.variant);
+    interfaceBox_->setEcpCode(currentSatellite_.ecpAtAos);
     applySatelliteToRadios();
     panel_.setCaption("lbl_tone", currentSatellite_.ctcss);
     panel_.setCaption("lbl_UpMode", currentSatellite_.uplinkMode);

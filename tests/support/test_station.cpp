@@ -23,6 +23,8 @@ TestStation::TestStation(int variant, std::string storePath, std::string command
     options.commandLine = std::move(commandLine);
     station = std::make_unique<core::Station>(
         *store, core::StationPlatform{clock, waits, dialogs, launcher}, options);
+    portIo.registers[0x379] = 0x80; // status bit 7 of the default printer port
+    station->useBoxBackends(serialLine, portIo);
     core::ViewHooks hooks;
     hooks.showConfigEditor = [this] { ++editorOpenings; };
     hooks.programEnded = [this](int) { ++endings; };

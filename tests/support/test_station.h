@@ -4,6 +4,8 @@
 #pragma once
 
 #include "core/station.h"
+#include "platform/port_io.h"
+#include "platform/serial_line.h"
 
 #include <QDateTime>
 #include <QTemporaryDir>
@@ -28,6 +30,10 @@ struct TestStation {
     platform::RecordingWaits waits;
     platform::ScriptedDialogs dialogs;
     platform::RecordingLauncher launcher;
+    // The interface box's backends: a serial line that opens and a printer port whose
+    // box reads as ready; neither answers with data.
+    platform::FakeSerialLine serialLine;
+    platform::FakePortIo portIo;
     std::unique_ptr<core::SettingsStore> store;
     std::unique_ptr<core::Station> station;
     int editorOpenings = 0;

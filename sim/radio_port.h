@@ -1,0 +1,33 @@
+// One radio port of the simulated box: the radio on it understands every
+// family the simulator knows, and each command is logged in plain words.
+#pragma once
+
+#include "sim/radio_family.h"
+
+#include <memory>
+#include <vector>
+
+namespace orv::sim {
+
+// Every family the simulated radios speak; a new family is one more line here.
+std::vector<std::unique_ptr<RadioFamily>> makeRadioFamilies();
+
+class RadioPort {
+public:
+    explicit RadioPort(int number);
+
+    // Hands one command to the family that recognises it.
+    RadioExchange deliver(const std::vector<uint8_t>& command);
+    // The family's dial of the radio last addressed on this port, in Hz.
+    std::optional<uint64_t> dialHz() const;
+    int number() const { return number_; }
+    // The family by name ("CI-V"), for tests and status; null when unknown.
+    RadioFamily* family(const std::string& name);
+
+private:
+    int number_;
+    std::vector<std::unique_ptr<RadioFamily>> families_;
+    RadioFamily* lastFamily_ = nullptr;
+};
+
+} // namespace orv::sim

@@ -1,0 +1,172 @@
+// The interface box as the station runs it: start-up of both variants, the box
+// read on every tick, the status line, and the simulated box with its faults.
+#include "rotator/interface_box.h"
+#include "sim/simulated_hardware.h"
+#include "test_station.h"
+
+#include <QCoreApplication>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace orv::test {
+namespace {
+
+bool contains(const std::vector<std::string>& actions, const std::string& action) {
+    return std::find(actions.begin(), actions.end(), action) != actions.end();
+}
+
+TEST(StationBox, SerialStartUpOpensTheLineOnceAndExchangesTheOpeningFrames) {
+    TestStation t(4);
+    t.start();
+    const auto& actions = t.serialLine.actions;
+    ASSERT_FALSE(actions.empty());
+    EXPECT_EQ(actions.front(), "open 1");
+    EXPECT_TRUE(contains(actions, "write 38"));                        // the opening frame
+    EXPECT_EQ(std::count(actions.begin(), actions.end(), "RTS 1"), 2); // reset and request
+    EXPECT_EQ(t.station->startup().serialPortOpened, 1);
+    EXPECT_TRUE(t.dialogs.shown.size() <= 1u); // at most message 4 of the first run
+    t.station->initialize();
+    EXPECT_EQ(std::count(t.serialLine.actions.begin(), t.serialLine.actions.end(), "open 1"), 1);
+}
+
+TEST(StationBox, AMissingSerialPortGivesMessageSevenAndTheEditor) {
+    TestStation t(4);
+    t.serialLine.openOutcome = platform::SerialOpenOutcome::Missing;
+    t.start();
+    EXPECT_TRUE(t.dialogs.anyContains("is NOT fitted to this machine"));
+    EXPECT_GE(t.editorOpenings, 1);
+    EXPECT_EQ(t.station->startup().serialPortOpened, 0);
+    EXPECT_FALSE(contains(t.serialLine.actions, "write 38"));
+}
+
+TEST(StationBox, ARefusedSerialPortIsExplained) {
+    TestStation t(4);
+    t.serialLine.openOutcome = platform::SerialOpenOutcome::Refused;
+    t.start();
+    EXPECT_TRUE(t.dialogs.anyContains("cannot be opened"));
+    EXPECT_TRUE(t.dialogs.anyContains("dialout"));
+    EXPECT_FALSE(t.dialogs.anyContains("NOT fitted"));
+}
+
+TEST(StationBox, ParallelStartUpKeepsDataBitFive) {
+    TestStation t(3);
+    t.portIo.registers[0x378] = 0x20;
+    t.start();
+    const auto data = t.portIo.writesTo(0x378);
+    ASSERT_FALSE(data.empty());
+    EXPECT_EQ(data.front(), 0xE0);
+    EXPECT_TRUE(t.serialLine.actions.empty());
+}
+
+TEST(StationBox, DemonstrationStartTouchesNoHardware) {
+    TestStation t(3, ":memory:", "DEMO");
+    t.start();
+    t.tick(3);
+    t.station->cmd_Bye_Click();
+    EXPECT_FALSE(t.portIo.touched());
+    EXPECT_FALSE(t.serialLine.touched());
+    EXPECT_NE(t.station->statusLine().render().find("box=demo"), std::string::npos);
+}
+
+TEST(StationBox, EachTickReadsTheBoxAndTheExitRoutineResetsIt) {
+    TestStation t(3);
+    t.start();
+    t.portIo.accesses.clear();
+    t.tick();
+    EXPECT_FALSE(t.portIo.writesTo(0x378).empty()); // the request byte of a read
+    const std::string status = t.station->statusLine().render();
+    EXPECT_NE(status.find("box=present rot_az_count=0 rot_el_count=0"), std::string::npos)
+        << status;
+    t.portIo.accesses.clear();
+    t.station->cmd_Bye_Click();
+    const auto control = t.portIo.writesTo(0x37A);
+    EXPECT_EQ(control, (std::vector<int>{1, 4}));
+}
+
+TEST(StationBox, HardwareResetButtonAndErrorMessageOneReachTheBox) {
+    TestStation t(4);
+    t.start();
+    t.serialLine.actions.clear();
+    t.station->panel().gesture("hrdw_reset", core::Gesture::Click);
+    EXPECT_EQ(t.serialLine.actions, (std::vector<std::string>{"RTS 1", "DTR 1", "RTS 0", "DTR 0"}));
+    EXPECT_EQ(t.station->interfaceBox().state().prePositionMode, 1);
+    EXPECT_TRUE(t.station->loopTimer().isActive());
+    EXPECT_EQ(t.station->loopTimer().interval(), 3);
+    t.station->error_msgs(1);
+    EXPECT_EQ(t.station->interfaceBox().state().statusText, "DEMO MODE");
+    t.serialLine.actions.clear();
+    t.tick(2);
+    EXPECT_TRUE(t.serialLine.actions.empty());
+}
+
+// A station on the simulated box: waits let the event loop run, as they do in a run.
+struct SimulatedStation {
+    explicit SimulatedStation(int variant, std::string fault = {}) : doubles(variant) {
+        doubles.waits.onWait = [](int) { QCoreApplication::processEvents(); };
+        core::StationOptions options;
+        options.programDir = doubles.programDir;
+        options.simulate = true;
+        options.simulateFault = std::move(fault);
+        station = std::make_unique<core::Station>(
+            *doubles.store,
+            core::StationPlatform{doubles.clock, doubles.waits, doubles.dialogs, doubles.launcher},
+            options);
+        station->Form_Load();
+    }
+    void tick(int count) {
+        for (int i = 0; i < count; ++i) {
+            doubles.clock.advanceMs(50);
+            station->loop_timer_Timer();
+        }
+    }
+    std::string status() const { return station->statusLine().render(); }
+    TestStation doubles;
+    std::unique_ptr<core::Station> station;
+};
+
+TEST(StationOnSimulatedBox, BothVariantsFindTheBoxAndReadPositions) {
+    for (const int variant : {3, 4}) {
+        SimulatedStation s(variant);
+        ASSERT_NE(s.station->simulatedHardware(), nullptr);
+        auto& frame = s.station->boxFrame();
+        frame[variant == 3 ? 45 : 31] = 1; // azimuth target 300, driven
+        frame[variant == 3 ? 46 : 30] = 44;
+        frame[variant == 3 ? 62 : 34] = 1;
+        s.station->interfaceBox().outs();
+        s.tick(3);
+        s.doubles.clock.advanceMs(3000); // 18 degrees
+        s.tick(2);
+        EXPECT_NE(s.status().find("box=present"), std::string::npos) << variant << s.status();
+        EXPECT_EQ(s.station->interfaceBox().azimuthCount(),
+                  s.station->simulatedHardware()->box().azimuth().count())
+            << variant;
+        EXPECT_GT(s.station->interfaceBox().azimuthCount(), 50) << variant;
+        EXPECT_FALSE(s.station->panel().visible("lbl_azctrl")) << variant;
+    }
+}
+
+TEST(StationOnSimulatedBox, ASilentSerialBoxShowsTheControllerAbsent) {
+    SimulatedStation s(4, "silent@0.2");
+    s.tick(2);
+    EXPECT_NE(s.status().find("box=present"), std::string::npos) << s.status();
+    s.doubles.clock.advanceMs(1000); // the run time of the fault is real time
+    QThread::msleep(250);
+    s.tick(4);
+    EXPECT_EQ(s.station->panel().caption("lbl_azctrl"), "Az/El Controller Off or Absent.");
+    EXPECT_TRUE(s.station->panel().visible("lbl_azctrl"));
+    EXPECT_EQ(s.station->panel().value("ch_el"), 0);
+    EXPECT_NE(s.status().find("box=absent"), std::string::npos) << s.status();
+}
+
+TEST(StationOnSimulatedBox, ASilentParallelBoxEndsInTheFaultAndDemonstrationMode) {
+    SimulatedStation s(3, "silent");
+    s.tick(99);
+    EXPECT_TRUE(s.doubles.dialogs.shown.size() <= 1u);
+    s.tick(3);
+    EXPECT_TRUE(s.doubles.dialogs.anyContains("There are 5 possible causes for this fault."));
+    EXPECT_EQ(s.station->panel().caption("lbl_azctrl"), "No Printer Port or Hardware");
+    EXPECT_NE(s.status().find("box=demo"), std::string::npos) << s.status();
+}
+
+} // namespace
+} // namespace orv::test
