@@ -1,0 +1,47 @@
+// Doppler and transponder arithmetic on plain values: frequencies in MHz,
+// Doppler in whole Hz, range rate in km/s (positive while the distance grows).
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace orv::radio {
+
+inline constexpr double kSpeedOfLightKmS = 299792.458;
+
+// +1, or -1 when a converter's L.O. lies above the signal and so inverts the
+// Doppler direction (and the sideband) at the radio.
+int linkSign(double signalMHz, double converterMHz);
+
+// "LSB" and "USB" exchanged; any other mode unchanged.
+std::string swappedSideband(const std::string& mode);
+
+// Int(-f x rangeRate / c x 1e6 x sign), Int taking the next lower whole number.
+// 0 when the range rate is not a number.
+int dopplerHz(double mhz, double rangeRateKmS, int sign);
+
+// Where the radios must be: the uplink transmitted below the Doppler shift, the
+// downlink received on it, each taken through its converter.
+double uplinkAtRadio(double uplinkMHz, int uplinkDopplerHz, double upConverterMHz);
+double downlinkAtRadio(double downlinkMHz, int downlinkDopplerHz, double downConverterMHz);
+
+// The uplink that keeps a transponder's relation to the downlink for the L.O.: an
+// inverting transponder keeps uplink + downlink = L.O., a non-inverting one their
+// difference. Unchanged when the two links are equal or the L.O. equals the compared link.
+double transponderUplink(double downlinkMHz, double uplinkMHz, double transponderMHz);
+
+// The analog uplink of a record: |downlink - L.O.|, or downlink + L.O. when that
+// difference lies at or below 144 MHz; each with the record's tiny offset.
+double analogUplink(double downlinkMHz, double transponderMHz);
+
+// A downlink radio's dial reading R taken back to the satellite: R without the
+// Doppler, through the down-converter. Nothing when the reading sits exactly on
+// the converter (no side to take it from).
+std::optional<double> downlinkFromReading(double readingMHz, double downlinkMHz,
+                                          double downConverterMHz, int downlinkSign,
+                                          int downlinkDopplerHz);
+
+// The retune test: the Hz part moved by more than the step.
+bool movedPastStep(int hz, int referenceHz, double stepHz);
+
+} // namespace orv::radio

@@ -1,0 +1,30 @@
+// What the Doppler pass keeps from pass to pass, and the flags other routines
+// set to make it retune a radio at once.
+#pragma once
+
+#include <string>
+
+namespace orv::radio {
+
+struct DopplerState {
+    int uplinkDopplerHz = 0;
+    int downlinkDopplerHz = 0;
+    double uplinkAtRadio = 0;   // MHz, after the converter
+    double downlinkAtRadio = 0; // MHz, after the converter
+    std::string uplinkText;     // what catcontrol_tx sends
+    std::string downlinkText;   // what catcontrol_rx sends
+    int uplinkReferenceHz = 0;  // Hz part at the last retune
+    int downlinkReferenceHz = 0;
+    bool uplinkPending = false;
+    bool downlinkPending = false;
+    bool firstPass = false;   // armed by a satellite load
+    int forceUplink = 0;      // first-pass force, also set by the uplink lamp
+    int retuneDownlink = 0;   // set by the radio set-up and read-backs
+    int retuneBoth = 0;       // set by read-backs and an interface reset
+    int uplinkLampPasses = 0; // 1..5, then the lamp goes back
+    int downlinkLampPasses = 0;
+    int freeze = 0;       // 1 while radio transactions are frozen
+    bool passRan = false; // a pass with a satellite has run since the load
+};
+
+} // namespace orv::radio
