@@ -63,6 +63,8 @@ void Station::pollDdeSource() {}
 // Radios, frequency plan and Doppler.
 void Station::setInhibitControls() {}
 void Station::shut_down_radios() {}
+// Both radios inhibited while the antennas park.
+void Station::inhibitBothRadios() {}
 void Station::handPendingPcrReply() {}
 void Station::resetSelectionDisplays() {}
 void Station::lbl_refresh_DblClick() {}
@@ -77,17 +79,5 @@ void Station::applySatelliteToRadios() {}
 // pre_radio_init, radioinit, lbl_Base_DblClick, lbl_refresh_DblClick, frequency, the
 // wait and the downlink indicator of a new selection's set-up.
 void Station::setUpRadiosForSelection() {}
-
-// Pointing, rotator drive and parking.
-void Station::scales() {}
-void Station::stopRotatorTimers() {}
-void Station::park() {}
-// Until the rotator drive arrives only its first step runs: the box is read.
-void Station::antenna_status() {
-    readInterfaceBox();
-}
-void Station::flip_park() {}
-void Station::track_antennas() {}
-void Station::rotators() {}
 
 } // namespace orv::core

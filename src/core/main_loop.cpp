@@ -1,5 +1,6 @@
 // The main loop: twenty-two steps per tick, each under its own error trap.
 #include "core/station.h"
+#include "rotator/rotator_drive.h"
 
 #include <cstdio>
 
@@ -22,6 +23,16 @@ void Station::loop_timer_Timer() {
 }
 
 void Station::main_loop() {
+    // While a tick runs, routines that re-enable the loop timer leave it to the last step.
+    const bool outerTick = !inMainLoop_;
+    inMainLoop_ = true;
+    struct TickEnd {
+        bool& flag;
+        bool outer;
+        ~TickEnd() {
+            if (outer) flag = false;
+        }
+    } tickEnd{inMainLoop_, outerTick};
     for (int step = 1; step <= kLoopSteps; ++step) {
         if (ended_) return;
         try {
@@ -218,7 +229,7 @@ void Station::loopRelease() {
 }
 
 void Station::loopFlipDisplay() {
-    panel_.setCaption("lbl_flip_mode", loop_.flipSwitch ? "Auto Flip ON" : "Flipping OFF");
+    rotatorDrive_->showFlipMode(loop_.flipSwitch != 0);
     scales();
     showToneDisplay();
     switchEcpOutputs();
@@ -236,7 +247,7 @@ void Station::loopNewSelection() {
     loop_.elementsValid = 0;
     loop_.setupDone = 0;
     panel_.setCaption("lbl_sat_name", loop_.selectedSatellite);
-    panel_.setCaption("lbl_flip_mode", loop_.flipSwitch ? "Auto Flip ON" : "Flipping OFF");
+    rotatorDrive_->showFlipMode(loop_.flipSwitch != 0);
     updatePanelForNewSelection();
 }
 
@@ -261,15 +272,19 @@ void Station::loopTuning() {
 }
 
 void Station::loopPointing() {
-    if (loop_.selectedSatellite == kNoSatellite) return;
+    const bool selected = loop_.selectedSatellite != kNoSatellite;
     const double elevation = tracking_.elevation;
-    if (elevation < kFlipRearmElevation) loop_.flipDecisionMade = 0;
-    if (elevation >= config_.startTrackingAt && !loop_.flipDecisionMade) {
+    if (selected && elevation < kFlipRearmElevation) {
+        loop_.flipDecisionMade = 0;
+        rotatorDrive_->endOfPass();
+    }
+    if (selected && elevation >= config_.startTrackingAt && !loop_.flipDecisionMade) {
         flip_park();
         loop_.flipDecisionMade = 1;
     }
-    if (config_.horizonTable == "YES" && belowHorizon())
+    if (selected && config_.horizonTable == "YES" && belowHorizon())
         panel_.setCaption("lbl_sat_name", loop_.selectedSatellite + " obscured");
+    // Without a satellite the drive only lets the rotators go.
     track_antennas();
 }
 

@@ -9,6 +9,7 @@
 #include "platform/port_io.h"
 #include "platform/serial_line.h"
 #include "rotator/interface_box.h"
+#include "rotator/rotator_drive.h"
 #include "sim/simulated_hardware.h"
 
 #include <cstdio>
@@ -40,6 +41,7 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     statusLine_.add("src", [this] { return std::to_string(loop_.trackingSource); });
     makeBoxBackends();
     addBoxStatus();
+    addRotatorStatus();
     wireOrbit();
 }
 

@@ -32,6 +32,7 @@ class SerialLine;
 
 namespace orv::rotator {
 class InterfaceBox;
+class RotatorDrive;
 } // namespace orv::rotator
 
 namespace orv::sim {
@@ -175,6 +176,8 @@ public:
     BoxReply& boxReply() { return boxReply_; }
     RadioLinkTiming& radioLinkTiming() { return radioLinkTiming_; }
     sim::SimulatedHardware* simulatedHardware() { return simulated_.get(); }
+    // The rotator drive: pointing, flip, moves, parking and calibration.
+    rotator::RotatorDrive& rotatorDrive() { return *rotatorDrive_; }
     // Puts the box driver on other backends (tests do); call before Form_Load.
     void useBoxBackends(platform::SerialLine& line, platform::PortIo& ports);
 
@@ -223,6 +226,9 @@ private:
     void startParallelInterfaceBox();
     void readInterfaceBox();
     void addBoxStatus();
+    void makeRotatorDrive();
+    void addRotatorStatus();
+    void setLoopTimerEnabled(bool enabled);
 
     // Routines of subsystems that arrive later; each is a no-op until then.
     void readHorizonTable();
@@ -238,6 +244,7 @@ private:
     void showMapControls();
     void stopRotatorTimers();
     void shut_down_radios();
+    void inhibitBothRadios();
     void hrdw_reset_Click();
     void demo_mode();
     void handPendingPcrReply();
@@ -291,6 +298,8 @@ private:
     std::unique_ptr<platform::SerialLine> realSerialLine_;
     std::unique_ptr<platform::PortIo> realPortIo_;
     std::unique_ptr<rotator::InterfaceBox> interfaceBox_; // after its backends: goes first
+    std::unique_ptr<rotator::RotatorDrive> rotatorDrive_; // drives the box: goes before it
+    bool inMainLoop_ = false;
     ViewHooks view_;
     QTimer loopTimer_;
     QTimer ddeTimer_;

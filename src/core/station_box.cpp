@@ -6,6 +6,7 @@
 #include "platform/serial_line.h"
 #include "rotator/box_messages.h"
 #include "rotator/interface_box.h"
+#include "rotator/rotator_drive.h"
 #include "sim/simulated_hardware.h"
 
 namespace orv::core {
@@ -24,6 +25,7 @@ void Station::makeBoxBackends() {
 }
 
 void Station::useBoxBackends(platform::SerialLine& line, platform::PortIo& ports) {
+    rotatorDrive_.reset();
     rotator::InterfaceBoxHooks hooks;
     hooks.restartLoopTimer = [this](int intervalMs) { loopTimer_.start(intervalMs); };
     interfaceBox_.reset();
@@ -32,6 +34,7 @@ void Station::useBoxBackends(platform::SerialLine& line, platform::PortIo& ports
                                    panel_, platform_.waits, platform_.dialogs, line, ports},
         hooks);
     interfaceBox_->bindGestures();
+    makeRotatorDrive();
 }
 
 void Station::configureSimulatedBox() {

@@ -60,6 +60,23 @@ constexpr std::array kLayout = std::to_array<FieldPlacement>({
     {"ch_az", G::Rotator, K::Check, "Azimuth", "Enable or inhibit the azimuth rotator"},
     {"ch_el", G::Rotator, K::Check, "Elevation", "Enable or inhibit the elevation rotator"},
     {"lbl_calib", G::Rotator, K::Action, "Calibrate", "Rotator calibration"},
+    {"hs_hf", G::Rotator, K::Slider, "", "Azimuth rotator position"},
+    {"lbl_ant0", G::Rotator, K::Label, "S  SW  W  NW  N  NE  E  SE  S", "", true},
+    {"lbl_ant1", G::Rotator, K::Label, "N  NE  E  SE  S  SW  W  NW  N", "", true},
+    {"lbl_ant2", G::Rotator, K::Label, "N  NE  E  SE  S  SW  W  NW  N  NE  E", "", true},
+    {"lbl_ant3", G::Rotator, K::Label, "SE  S  SW  W  NW  N  NE  E  SE  S  SW", "", true},
+    {"lbl_ant4", G::Rotator, K::Label, "S  SW  W  NW  N  NE  E  SE  S  SW  W", "", true},
+    {"lbl_ant5", G::Rotator, K::Label, "NW  N  NE  E  SE  S  SW  W  NW  N  NE", "", true},
+    {"vs_vertical", G::Rotator, K::Slider, "", "Elevation rotator position"},
+    {"hs_Azimuth", G::Rotator, K::Slider, "", "Manual azimuth offset, degrees"},
+    {"ResetAz", G::Rotator, K::Button, "Reset Az", "Clear the manual azimuth offset", true},
+    {"hs_elevation", G::Rotator, K::Slider, "", "Manual elevation offset, degrees"},
+    {"ResetEl", G::Rotator, K::Button, "Reset El", "Clear the manual elevation offset", true},
+    {"Lbl_force_park", G::Rotator, K::Action, "Force Park", "Double click to park the antennas",
+     true},
+    {"lbl_calaz", G::Rotator, K::Label, "", "Raw azimuth count", true},
+    {"lbl_calel", G::Rotator, K::Label, "", "Raw elevation count", true},
+    {"txt_calib", G::Rotator, K::Label, "", "", true},
 
     // Interface box and status.
     {"lbl_standalone", G::Status, K::Label, "", "Source of tracking data"},
@@ -99,6 +116,7 @@ constexpr std::array kLayout = std::to_array<FieldPlacement>({
 
     // World map.
     {"lbl_maptext", G::Map, K::Label, "", ""},
+    {"lbl_maplogo", G::Map, K::Label, "", "", true},
 });
 } // namespace
 

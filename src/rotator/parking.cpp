@@ -1,0 +1,133 @@
+// Parking: at the end of a pass, before the next one (the pre-position), and on
+// the operator's demand; the main loop stands still while the rotators turn.
+#include "rotator/azimuth_mapping.h"
+#include "rotator/rotator_drive.h"
+
+#include <QEventLoop>
+#include <algorithm>
+#include <cstdlib>
+
+namespace orv::rotator {
+
+namespace {
+constexpr int kParkAzimuthTolerance = 8; // counts
+constexpr int kColourActive = 255;
+const char* const kParkTimeoutText = "No Az/El control? or 1 Minute Max Parking Timeout ";
+
+namespace serial {
+constexpr int kAzLow = 30, kAzHigh = 31, kElLow = 32, kElHigh = 33;
+constexpr int kAzDrive = 34, kElDrive = 35;
+} // namespace serial
+namespace parallel {
+constexpr int kAzHigh = 45, kAzLow = 46, kElHigh = 47, kElLow = 48;
+constexpr int kDrive = 62, kAzStop = 63, kElStop = 64;
+} // namespace parallel
+} // namespace
+
+void RotatorDrive::timeout_parker(int ms) {
+    if (ms <= 1) return;
+    parkWaitFlag_ = 0;
+    park1_.start(ms);
+    QEventLoop loop;
+    QObject::connect(&park1_, &QTimer::timeout, &loop, &QEventLoop::quit);
+    while (parkWaitFlag_ != 255)
+        loop.exec();
+    park1_.stop();
+}
+
+void RotatorDrive::park() {
+    if (!azimuthSwitchOn() || !elevationSwitchOn() || links_.box.demo()) return;
+    if (state_.parking) return; // one park at a time; the running one re-arms the loop
+    auto& box = links_.box.state();
+    const bool prePosition = box.prePositionMode && state_.prePositionPlanned;
+    if (!prePosition && !state_.parkRequest) {
+        if (links_.config.elevationPark == "NO") return;
+        if (links_.startup.hardwareAbsent) {
+            if (hooks_.setLoopTimerEnabled) hooks_.setLoopTimerEnabled(true);
+            return;
+        }
+    }
+    state_.parking = 1;
+    if (hooks_.setLoopTimerEnabled) hooks_.setLoopTimerEnabled(false);
+    links_.box.ins();
+    const int presentAz = validCount(links_.box.azimuthCount());
+    if (hooks_.inhibitRadios) hooks_.inhibitRadios();
+
+    int azTarget = parkingCount(format(), links_.config.azParking, presentAz);
+    double elevation = links_.config.snowWindPark;
+    if (prePosition) {
+        azTarget = state_.prePositionCount;
+        elevation = state_.prePositionElevation;
+    }
+    const int elTarget =
+        std::clamp(static_cast<int>(elevation / state_.elDegPerCount), 0, kMaxCount);
+    putParkTargets(azTarget, elTarget);
+    links_.box.outs();
+
+    int round = 0;
+    while (!parkRound(azTarget, elTarget)) {
+        if (round >= timing_.parkRounds) break;
+        timeout_parker(timing_.parkRoundMs);
+        ++round;
+        links_.panel.setCaption("lbl_rot", "Park Timer " + std::to_string(round));
+        links_.panel.setForeColor("lbl_rot", kColourActive);
+    }
+    state_.lastParkRounds = round;
+    if (round >= timing_.parkRounds) {
+        links_.panel.setCaption("lbl_maplogo", kParkTimeoutText + std::to_string(round));
+        links_.panel.setVisible("lbl_maplogo", true);
+        sendStopFrame();
+    }
+    links_.panel.setCaption("lbl_rot", "Rotators Free");
+    state_.parkRequest = 0;
+    state_.suspended = 0;
+    state_.parking = 0;
+    if (!prePosition && hooks_.shutDownRadios) hooks_.shutDownRadios();
+    if (hooks_.setLoopTimerEnabled) hooks_.setLoopTimerEnabled(true);
+}
+
+// The park targets with both rotators driven: a frame without the drive flags would
+// leave the rotators standing and the park would run into its time limit.
+void RotatorDrive::putParkTargets(int azCount, int elCount) {
+    auto& frame = links_.frame;
+    if (serialBox()) {
+        frame[serial::kAzHigh] = highByte(azCount);
+        frame[serial::kAzLow] = lowByte(azCount);
+        frame[serial::kElHigh] = highByte(elCount);
+        frame[serial::kElLow] = lowByte(elCount);
+        frame[serial::kAzDrive] = frame[serial::kElDrive] = 1;
+    } else {
+        frame[parallel::kAzHigh] = highByte(azCount);
+        frame[parallel::kAzLow] = lowByte(azCount);
+        frame[parallel::kElHigh] = highByte(elCount);
+        frame[parallel::kElLow] = lowByte(elCount);
+        frame[parallel::kAzStop] = frame[parallel::kElStop] = 0;
+        frame[parallel::kDrive] = 1;
+    }
+}
+
+// One reading of the parking loop; true once both rotators have arrived.
+bool RotatorDrive::parkRound(int azTarget, int elTarget) {
+    links_.box.ins();
+    const int az = validCount(links_.box.azimuthCount());
+    const int el = validCount(links_.box.elevationCount());
+    state_.average.set(az, el);
+    links_.panel.setCaption("lbl_Azfed", degreesText(azimuthReading()));
+    links_.panel.setCaption("lbl_Elfed", degreesText(elevationReading()));
+    const int azError = std::abs(az - azTarget);
+    const int elError = elevationSwitchOn() ? std::abs(el - elTarget) : 0;
+    return azError <= kParkAzimuthTolerance &&
+           elError <= links_.config.elevationLow + kParkAzimuthTolerance;
+}
+
+void RotatorDrive::Lbl_force_park_DblClick() {
+    if (links_.startup.hardwareAbsent) return;
+    if (hooks_.shutDownRadios) hooks_.shutDownRadios();
+    state_.suspended = 0;
+    state_.parkRequest = 1;
+    park();
+    state_.manualPark = 1;
+    if (hooks_.setLoopTimerEnabled) hooks_.setLoopTimerEnabled(true);
+}
+
+} // namespace orv::rotator

@@ -1,0 +1,213 @@
+// track_antennas and the rotator timers: when a move is worth sending, the frames
+// of both box variants, and the stop frame that follows the last move.
+#include "rotator/rotator_drive.h"
+
+#include <cmath>
+
+namespace orv::rotator {
+
+namespace {
+// Frame slots of the rotator drive.
+namespace parallel {
+constexpr int kFrameMark = 1, kEndMark = 65;
+constexpr int kAzHigh = 45, kAzLow = 46, kElHigh = 47, kElLow = 48;
+constexpr int kFirstOneShot = 56, kLastOneShot = 59;
+constexpr int kDrive = 62, kAzStop = 63, kElStop = 64;
+} // namespace parallel
+namespace serial {
+constexpr int kSendFlag = 23, kReadFlag = 24;
+constexpr int kAzLow = 30, kAzHigh = 31, kElLow = 32, kElHigh = 33;
+constexpr int kAzDrive = 34, kElDrive = 35;
+} // namespace serial
+
+constexpr double kForcedError = 100;
+constexpr int kColourActive = 255;
+} // namespace
+
+void RotatorDrive::track_antennas() {
+    if (links_.box.demo() || state_.driveElevation <= 0) return;
+    auto& frame = links_.frame;
+    const bool noSatellite = links_.loop.selectedSatellite == core::kNoSatellite;
+    if (noSatellite || links_.startup.hardwareAbsent || state_.suspended) {
+        if (serialBox())
+            frame[serial::kAzDrive] = frame[serial::kElDrive] = 0;
+        else
+            frame[parallel::kDrive] = 0;
+        return;
+    }
+    double elevation = state_.driveElevation;
+    state_.elevationDriven = true;
+    if (state_.flipActive) {
+        const auto flipped = flippedElevation(elevation);
+        state_.elevationDriven = flipped.has_value();
+        if (flipped) elevation = *flipped;
+    }
+    state_.pointingElevation = elevation;
+    state_.elTargetCount = targetCount(elevation, state_.elDegPerCount);
+    state_.azTargetCount = targetCount(state_.driveAzimuth, format().degPerCount());
+
+    if (serialBox() && links_.box.state().serialSendBusy) links_.waits.timerx(100);
+    holdSwitchedOff();
+
+    // Errors in degrees along each rotator's travel, so that an overlap or a flip
+    // compares the position with the target actually sent.
+    auto& box = links_.box.state();
+    double azError =
+        std::abs(state_.average.azimuth() * format().degPerCount() - state_.driveAzimuth);
+    double elError = std::abs(elevationReading() - elevation);
+    if (box.azLedFlag) azError = kForcedError;
+    const double trackingElevation = links_.tracking.elevation;
+    if (box.elLedFlag ||
+        (trackingElevation >= links_.config.startTrackingAt && trackingElevation < 1))
+        elError = kForcedError;
+
+    if ((azError > links_.config.azStep && azimuthSwitchOn()) || state_.azForceMove) moveAzimuth();
+    if (elError > links_.config.elStep && elevationSwitchOn() && state_.driveElevation >= 0 &&
+        state_.elevationDriven)
+        moveElevation();
+}
+
+// A rotator whose switch is off is held at its present reading, not let go.
+void RotatorDrive::holdSwitchedOff() {
+    const bool azOn = azimuthSwitchOn();
+    const bool elOn = elevationSwitchOn();
+    if (azOn && elOn) return;
+    auto& frame = links_.frame;
+    const auto& box = links_.box.state();
+    if (!azOn && !elOn) {
+        if (serialBox()) {
+            frame[serial::kAzDrive] = frame[serial::kElDrive] = 0;
+        } else {
+            frame[parallel::kAzStop] = frame[parallel::kElStop] = 1;
+            frame[parallel::kDrive] = 0;
+        }
+        startTimer(rot_timer_, timing_.rotTimerMs);
+        return;
+    }
+    if (serialBox()) {
+        if (!elOn) {
+            frame[serial::kElHigh] = box.elReadingHigh;
+            frame[serial::kElLow] = box.elReadingLow;
+            frame[serial::kElDrive] = 1;
+        } else {
+            frame[serial::kAzHigh] = box.azReadingHigh;
+            frame[serial::kAzLow] = box.azReadingLow;
+            frame[serial::kAzDrive] = 1;
+        }
+        startTimer(rot_timer_, timing_.rotTimerMs);
+        return;
+    }
+    if (!elOn) {
+        frame[parallel::kElHigh] = box.elReadingHigh;
+        frame[parallel::kElLow] = box.elReadingLow;
+        frame[parallel::kElStop] = 1;
+        startTimer(ele_timer_, timing_.eleTimerMs);
+    } else {
+        frame[parallel::kAzHigh] = box.azReadingHigh;
+        frame[parallel::kAzLow] = box.azReadingLow;
+        frame[parallel::kAzStop] = 1;
+        startTimer(az_timer_, timing_.azTimerMs);
+    }
+}
+
+void RotatorDrive::moveAzimuth() {
+    state_.azForceMove = 0;
+    links_.box.state().azLedFlag = 0;
+    auto& panel = links_.panel;
+    panel.setVisible("redled", false);
+    panel.setVisible("grnled", true);
+    startTimer(az_timer_, timing_.azTimerMs);
+    startTimer(rot_timer_, timing_.rotTimerMs);
+    panel.setCaption("lbl_rot", "Rotators Active");
+    panel.setForeColor("lbl_rot", kColourActive);
+    auto& frame = links_.frame;
+    const int count = state_.azTargetCount;
+    if (serialBox()) {
+        frame[serial::kAzHigh] = highByte(count);
+        frame[serial::kAzLow] = lowByte(count);
+        frame[serial::kAzDrive] = 1;
+        frame[serial::kSendFlag] = frame[serial::kReadFlag] = 0;
+    } else {
+        frame[parallel::kAzHigh] = highByte(count);
+        frame[parallel::kAzLow] = lowByte(count);
+        frame[parallel::kAzStop] = 0;
+        frame[parallel::kDrive] = 1;
+    }
+    ++state_.movesSent;
+    links_.box.outs();
+}
+
+void RotatorDrive::moveElevation() {
+    links_.box.state().elLedFlag = 0;
+    auto& panel = links_.panel;
+    panel.setVisible("redled1", false);
+    panel.setVisible("grnled1", true);
+    startTimer(ele_timer_, timing_.eleTimerMs);
+    startTimer(rot_timer_, timing_.rotTimerMs);
+    panel.setCaption("lbl_rot", "Rotators Active");
+    panel.setForeColor("lbl_rot", kColourActive);
+    auto& frame = links_.frame;
+    const int count = state_.elTargetCount;
+    if (serialBox()) {
+        frame[serial::kElHigh] = highByte(count);
+        frame[serial::kElLow] = lowByte(count);
+        frame[serial::kElDrive] = 1;
+        frame[serial::kSendFlag] = frame[serial::kReadFlag] = 0;
+    } else {
+        frame[parallel::kElHigh] = highByte(count);
+        frame[parallel::kElLow] = lowByte(count);
+        frame[parallel::kElStop] = 0;
+        frame[parallel::kDrive] = 1;
+    }
+    ++state_.movesSent;
+    links_.box.outs();
+}
+
+void RotatorDrive::clearParallelOneShots() {
+    auto& frame = links_.frame;
+    frame[parallel::kFrameMark] = 3;
+    frame[parallel::kEndMark] = 5;
+    for (int slot = parallel::kFirstOneShot; slot <= parallel::kLastOneShot; ++slot)
+        frame[slot] = 0;
+}
+
+void RotatorDrive::az_timer_Timer() {
+    links_.panel.setVisible("redled", true);
+    links_.panel.setVisible("grnled", false);
+    if (!serialBox()) clearParallelOneShots();
+    az_timer_.stop();
+}
+
+void RotatorDrive::ele_timer_Timer() {
+    links_.panel.setVisible("redled1", true);
+    links_.panel.setVisible("grnled1", false);
+    if (!serialBox()) clearParallelOneShots();
+    ele_timer_.stop();
+}
+
+void RotatorDrive::rot_timer_Timer() {
+    rot_timer_.stop();
+    links_.panel.setCaption("lbl_rot", "Rotators Free");
+    sendStopFrame();
+}
+
+// The stopped LEDs and the frame that lets both rotators go.
+void RotatorDrive::sendStopFrame() {
+    auto& panel = links_.panel;
+    panel.setVisible("redled", true);
+    panel.setVisible("grnled", false);
+    panel.setVisible("redled1", true);
+    panel.setVisible("grnled1", false);
+    auto& frame = links_.frame;
+    if (serialBox()) {
+        if (links_.box.state().serialSendBusy) links_.waits.timerx(50);
+        frame[serial::kAzDrive] = frame[serial::kElDrive] = 0;
+    } else {
+        clearParallelOneShots();
+        frame[parallel::kAzStop] = frame[parallel::kElStop] = 1;
+        frame[parallel::kDrive] = 0;
+    }
+    links_.box.outs();
+}
+
+} // namespace orv::rotator
