@@ -3,7 +3,6 @@
 #include "sim/serial_frames.h"
 
 #include <QTimer>
-#include <algorithm>
 
 namespace orv::sim {
 
@@ -72,7 +71,7 @@ void SimulatedSerialLine::answerRequest() {
         const auto bytes = serialReply(box_.report());
         reply.assign(bytes.begin(), bytes.end());
     }
-    input_.insert(input_.end(), reply.begin(), reply.end());
+    input_.append(reply);
     QTimer::singleShot(0, &context_, [this] { bytesArrived(); });
 }
 
@@ -94,13 +93,6 @@ void SimulatedSerialLine::frameComplete() {
         box_.frame(*command);
     else
         box_.frameRefused(problem);
-}
-
-std::vector<uint8_t> SimulatedSerialLine::read(size_t maxBytes) {
-    const size_t count = std::min(maxBytes, input_.size());
-    std::vector<uint8_t> bytes(input_.begin(), input_.begin() + static_cast<long>(count));
-    input_.erase(input_.begin(), input_.begin() + static_cast<long>(count));
-    return bytes;
 }
 
 } // namespace orv::sim

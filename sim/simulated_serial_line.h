@@ -23,7 +23,7 @@ public:
     void setRts(bool on) override;
     void write(const std::vector<uint8_t>& bytes) override;
     size_t bytesAvailable() const override { return input_.size(); }
-    std::vector<uint8_t> read(size_t maxBytes) override;
+    std::vector<uint8_t> read(size_t maxBytes) override { return input_.take(maxBytes); }
     void discardInput() override { input_.clear(); }
 
 private:
@@ -40,7 +40,7 @@ private:
     bool baudMismatch_ = false;
     std::array<uint8_t, 38> frame_{};
     size_t frameBytes_ = 0;
-    std::vector<uint8_t> input_;
+    platform::ReceivedBytes input_;
 };
 
 } // namespace orv::sim

@@ -69,6 +69,13 @@ std::optional<std::string> serialDevicePath(std::string_view entry) {
     return "/dev/ttyUSB" + std::to_string(*number - 1);
 }
 
+std::vector<uint8_t> ReceivedBytes::take(size_t maxBytes) {
+    const auto count = static_cast<long>(std::min(maxBytes, bytes_.size()));
+    std::vector<uint8_t> taken(bytes_.begin(), bytes_.begin() + count);
+    bytes_.erase(bytes_.begin(), bytes_.begin() + count);
+    return taken;
+}
+
 void SerialLine::bytesArrived() {
     if (threshold_ > 0 && bytesAvailable() >= static_cast<size_t>(threshold_))
         raiseEvent(kCommEventReceive);
@@ -195,15 +202,8 @@ void FakeSerialLine::write(const std::vector<uint8_t>& bytes) {
     written.insert(written.end(), bytes.begin(), bytes.end());
 }
 
-std::vector<uint8_t> FakeSerialLine::read(size_t maxBytes) {
-    const size_t count = std::min(maxBytes, input_.size());
-    std::vector<uint8_t> bytes(input_.begin(), input_.begin() + static_cast<long>(count));
-    input_.erase(input_.begin(), input_.begin() + static_cast<long>(count));
-    return bytes;
-}
-
 void FakeSerialLine::arrive(const std::vector<uint8_t>& bytes) {
-    input_.insert(input_.end(), bytes.begin(), bytes.end());
+    input_.append(bytes);
     bytesArrived();
 }
 

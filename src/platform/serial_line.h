@@ -40,6 +40,21 @@ struct SerialOpenResult {
     std::string reason; // why it failed, in plain words
 };
 
+// What has arrived on a line and not been read yet.
+class ReceivedBytes {
+public:
+    void append(const std::vector<uint8_t>& bytes) {
+        bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+    }
+    // Takes at most `maxBytes` from the front.
+    std::vector<uint8_t> take(size_t maxBytes);
+    size_t size() const { return bytes_.size(); }
+    void clear() { bytes_.clear(); }
+
+private:
+    std::vector<uint8_t> bytes_;
+};
+
 class SerialLine {
 public:
     using EventHandler = std::function<void(int event)>;
@@ -110,7 +125,7 @@ public:
     void setRts(bool on) override;
     void write(const std::vector<uint8_t>& bytes) override;
     size_t bytesAvailable() const override { return input_.size(); }
-    std::vector<uint8_t> read(size_t maxBytes) override;
+    std::vector<uint8_t> read(size_t maxBytes) override { return input_.take(maxBytes); }
     void discardInput() override { input_.clear(); }
 
     // Bytes arrive from the far end; the receive event fires at once when due.
@@ -128,7 +143,7 @@ public:
 
 private:
     bool open_ = false;
-    std::vector<uint8_t> input_;
+    ReceivedBytes input_;
 };
 
 } // namespace orv::platform

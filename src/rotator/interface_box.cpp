@@ -26,6 +26,11 @@ InterfaceBox::InterfaceBox(InterfaceBoxLinks links, InterfaceBoxHooks hooks, Par
     });
 }
 
+// The line outlives a driver that a test or the station replaces.
+InterfaceBox::~InterfaceBox() {
+    links_.serialLine.onEvent(nullptr);
+}
+
 void InterfaceBox::bindGestures() {
     auto& panel = links_.panel;
     panel.bind("hrdw_reset", core::Gesture::Click, [this](int) { hrdw_reset_Click(); });

@@ -66,6 +66,7 @@ struct InterfaceBoxHooks {
 class InterfaceBox {
 public:
     InterfaceBox(InterfaceBoxLinks links, InterfaceBoxHooks hooks, ParallelTiming timing = {});
+    ~InterfaceBox();
     InterfaceBox(const InterfaceBox&) = delete;
     InterfaceBox& operator=(const InterfaceBox&) = delete;
 

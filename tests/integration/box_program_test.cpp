@@ -61,7 +61,7 @@ TEST(BoxProgram, SimulatedBoxOfEachVariantIsPresentAndTakesFrames) {
 }
 
 TEST(BoxProgram, ASilentSerialBoxShowsAbsent) {
-    const StationRun run = runStation(4, {"--simulate=silent@1", "--verbose"}, 3.5);
+    const StationRun run = runStation(4, {"--simulate=silent@2", "--verbose"}, 4.5);
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(" box=present ")) << run.out.toStdString();
     EXPECT_TRUE(run.lastStatus().contains(" box=absent ")) << run.out.toStdString();

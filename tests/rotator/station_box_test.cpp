@@ -146,11 +146,11 @@ TEST(StationOnSimulatedBox, BothVariantsFindTheBoxAndReadPositions) {
 }
 
 TEST(StationOnSimulatedBox, ASilentSerialBoxShowsTheControllerAbsent) {
-    SimulatedStation s(4, "silent@0.2");
+    SimulatedStation s(4, "silent@1");
     s.tick(2);
     EXPECT_NE(s.status().find("box=present"), std::string::npos) << s.status();
     s.doubles.clock.advanceMs(1000); // the run time of the fault is real time
-    QThread::msleep(250);
+    QThread::msleep(1100);
     s.tick(4);
     EXPECT_EQ(s.station->panel().caption("lbl_azctrl"), "Az/El Controller Off or Absent.");
     EXPECT_TRUE(s.station->panel().visible("lbl_azctrl"));
