@@ -8,5 +8,8 @@ namespace orv::tools {
 
 int configCommand(const std::vector<std::string>& words);
 int satCommand(const std::vector<std::string>& words);
+int timeCommand(const std::vector<std::string>& words);
+int predictCommand(const std::vector<std::string>& words);
+int passesCommand(const std::vector<std::string>& words);
 
 } // namespace orv::tools

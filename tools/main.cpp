@@ -17,6 +17,11 @@ struct Command {
 constexpr std::array kCommands{
     Command{"config", "show and change the station configuration", orv::tools::configCommand},
     Command{"sat", "list, edit, export and import the satellite database", orv::tools::satCommand},
+    Command{"time", "day number, UTC fraction and UTC text of a local clock reading",
+            orv::tools::timeCommand},
+    Command{"predict", "positions of a satellite from an element file, as the station "
+                       "computes them", orv::tools::predictCommand},
+    Command{"passes", "the passes of a satellite over an observer", orv::tools::passesCommand},
 };
 
 void usage(FILE* out) {

@@ -91,9 +91,7 @@ SettingsStore::SettingsStore(const std::string& path) : path_(path) {
         removeKeyStatement_ =
             prepare("DELETE FROM settings WHERE application=?1 AND section=?2 AND key=?3");
         getTwoStatement_ =
-            prepare("SELECT (SELECT value FROM settings WHERE application=?1 AND section=?2 "
-                    "AND key=?3), (SELECT value FROM settings WHERE application=?1 AND "
-                    "section=?2 AND key=?4)");
+            prepare("SELECT key, value FROM settings WHERE application=?1 AND section=?2");
     } catch (...) {
         for (auto* statement : {getStatement_, saveStatement_, removeAppStatement_,
                                 removeSectionStatement_, removeKeyStatement_, getTwoStatement_})
@@ -184,17 +182,27 @@ void SettingsStore::getTwo(std::string_view application, std::string_view sectio
     Reset reset{getTwoStatement_};
     bindText(getTwoStatement_, 1, application);
     bindText(getTwoStatement_, 2, section);
-    bindText(getTwoStatement_, 3, key1);
-    bindText(getTwoStatement_, 4, key2);
-    const int rc = sqlite3_step(getTwoStatement_);
-    if (rc != SQLITE_ROW) fail(std::string("read failed: ") + sqlite3_errmsg(db_));
-    for (int column = 0; column < 2; ++column) {
-        const auto* text =
-            reinterpret_cast<const char*>(sqlite3_column_text(getTwoStatement_, column));
-        (column == 0 ? value1 : value2)
-            .assign(text ? text : "",
-                    text ? static_cast<size_t>(sqlite3_column_bytes(getTwoStatement_, column)) : 0);
+    value1.clear();
+    value2.clear();
+    // Keys compare as the table does: without regard to ASCII case.
+    const auto sameKey = [](const char* text, int length, std::string_view key) {
+        return static_cast<size_t>(length) == key.size() &&
+               sqlite3_strnicmp(text, key.data(), length) == 0;
+    };
+    int rc;
+    while ((rc = sqlite3_step(getTwoStatement_)) == SQLITE_ROW) {
+        const auto* key = reinterpret_cast<const char*>(sqlite3_column_text(getTwoStatement_, 0));
+        const int keyLength = sqlite3_column_bytes(getTwoStatement_, 0);
+        std::string* target = !key                             ? nullptr
+                              : sameKey(key, keyLength, key1) ? &value1
+                              : sameKey(key, keyLength, key2) ? &value2
+                                                              : nullptr;
+        if (!target) continue;
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(getTwoStatement_, 1));
+        if (text)
+            target->assign(text, static_cast<size_t>(sqlite3_column_bytes(getTwoStatement_, 1)));
     }
+    if (rc != SQLITE_DONE) fail(std::string("read failed: ") + sqlite3_errmsg(db_));
 }
 
 void SettingsStore::save(const std::string& application, const std::string& section,
@@ -285,6 +293,15 @@ void SettingsStore::rollbackOuter() {
         return;
     }
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+SettingsStore::ReadTransaction::ReadTransaction(const SettingsStore& store) : store_(store) {
+    if (!sqlite3_get_autocommit(store_.db_)) return; // already inside a transaction
+    open_ = sqlite3_exec(store_.db_, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+SettingsStore::ReadTransaction::~ReadTransaction() {
+    if (open_) sqlite3_exec(store_.db_, "COMMIT", nullptr, nullptr, nullptr);
 }
 
 SettingsStore::Transaction::Transaction(SettingsStore& store) : store_(store) {

@@ -43,7 +43,8 @@ public:
 
     // Two keys of one section in a single statement, so in one read transaction, into
     // the caller's buffers (a warm buffer is reused without allocating); an absent key
-    // leaves its buffer empty. For lookups made on every tick.
+    // leaves its buffer empty. For lookups made on every tick in small sections: it
+    // reads the section's keys in one index scan.
     void getTwo(std::string_view application, std::string_view section, std::string_view key1,
                 std::string_view key2, std::string& value1, std::string& value2) const;
 
@@ -63,6 +64,22 @@ public:
     private:
         SettingsStore& store_;
         bool done_ = false;
+    };
+
+    // Holds one read transaction over several reads (a map update, a prediction run), so
+    // the file is locked once instead of for every statement, which costs two system
+    // calls. Nothing may be written while it is open; inside a write transaction it
+    // does nothing.
+    class ReadTransaction {
+    public:
+        explicit ReadTransaction(const SettingsStore& store);
+        ~ReadTransaction();
+        ReadTransaction(const ReadTransaction&) = delete;
+        ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+    private:
+        const SettingsStore& store_;
+        bool open_ = false;
     };
 
     template <typename Writes> void inTransaction(Writes&& writes) {

@@ -21,6 +21,7 @@ struct TrackingState {
     double azimuth = 0;     // 0 <= az < 360, true north, clockwise
     double elevation = 0;   // from the propagator with its +0.2 bias
     double range = 0;       // km
+    double squint = 0;      // degrees, as lbl_sq6 shows it (also in prediction mode)
     double rangeRate = 0;   // km/s, positive when the distance grows
     std::int16_t ma256 = 0; // mean anomaly in 256ths of a revolution
 

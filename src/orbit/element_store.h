@@ -2,12 +2,10 @@
 // section per satellite name with keys "1" and "2", and the age of the last update.
 #pragma once
 
+#include "core/settings_store.h"
+
 #include <string>
 #include <string_view>
-
-namespace orv::core {
-class SettingsStore;
-}
 
 namespace orv::orbit {
 
@@ -31,6 +29,12 @@ public:
     // The day number of the last element update as stored; empty when never stamped.
     std::string ageText() const;
     void stampAge(double dayNumber);
+
+    // Keeps the store's file locked across a run of lookups (a map update, a prediction
+    // run): one lock instead of one per lookup. Nothing may be written meanwhile.
+    core::SettingsStore::ReadTransaction readBatch() const {
+        return core::SettingsStore::ReadTransaction(store_);
+    }
 
     core::SettingsStore& settings() const { return store_; }
 

@@ -70,6 +70,7 @@ void Keplers::writeTracking(const SatelliteState& state, const Observation& seen
     panel_.setCaption("lbl_range", rangeCaption(seen.range).view());
     panel_.setCaption("lbl_sq6", squintCaption(seen.squint).view());
     tracking_.rangeRate = seen.rangeRate;
+    tracking_.squint = seen.squint;
     if (tracking_.predictMode) {
         tracking_.predictAzimuth = seen.azimuth;
         tracking_.predictElevation = seen.elevation + kElevationBias;

@@ -13,8 +13,17 @@ namespace {
 
 // Kepler's equation settles in a handful of rounds for any real orbit; the bound only
 // stops a pathological set from spinning the tick.
-constexpr int kKeplerRounds = 100;
+constexpr int kKeplerRounds = 50;
 constexpr double kKeplerTolerance = 0.00001;
+// From the mean anomaly, Newton's method wanders for hundreds of rounds once the orbit
+// is very eccentric (and never settles near 1). Starting 0.85 e ahead of it settles in
+// at most 13 rounds up to e = 0.9999; the root found is the same.
+constexpr double kEccentricStart = 0.8;
+
+double keplerStart(double M, double EC) {
+    if (EC < kEccentricStart) return M;
+    return M + 0.85 * EC * (std::sin(M) >= 0 ? 1 : -1);
+}
 
 // (x, y, z) turned about the z axis by the angle whose cosine and sine are CG, SG.
 Vector3 toEarth(double x, double y, double z, double CG, double SG) {
@@ -63,7 +72,7 @@ bool Plan13::at(double day, const Attitude& attitude, SatelliteState& state) con
     if (!std::isfinite(M) || KD <= 0) return false; // the drag term has eaten the orbit
 
     // Kepler's equation.
-    double EA = M, CE = 1, SE = 0, DNOM = 1, D = 1;
+    double EA = keplerStart(M, EC), CE = 1, SE = 0, DNOM = 1, D = 1;
     int round = 0;
     for (; round < kKeplerRounds && !(std::fabs(D) < kKeplerTolerance); ++round) {
         CE = std::cos(EA);

@@ -8,7 +8,7 @@
 namespace orv::orbit {
 
 struct LabelText {
-    char text[64];
+    char text[64] = {};
     int size = 0;
     std::string_view view() const { return {text, static_cast<size_t>(size)}; }
 };
