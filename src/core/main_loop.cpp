@@ -275,6 +275,8 @@ void Station::loopPointing() {
     const bool selected = loop_.selectedSatellite != kNoSatellite;
     const double elevation = tracking_.elevation;
     if (selected && elevation < kFlipRearmElevation) {
+        // The pass this latch was set for is over: park (when parking is configured).
+        if (loop_.flipDecisionMade) park();
         loop_.flipDecisionMade = 0;
         rotatorDrive_->endOfPass();
     }

@@ -73,6 +73,7 @@ void RotatorDrive::park() {
         links_.panel.setForeColor("lbl_rot", kColourActive);
     }
     state_.lastParkRounds = round;
+    ++state_.parksDone;
     if (round >= timing_.parkRounds) {
         links_.panel.setCaption("lbl_maplogo", kParkTimeoutText + std::to_string(round));
         links_.panel.setVisible("lbl_maplogo", true);

@@ -86,6 +86,7 @@ struct RotatorDriveState {
     int parking = 0;
     int manualPark = 0;
     int lastParkRounds = 0;
+    int parksDone = 0;
     int calibrating = 0;
     int movesSent = 0;
 };
