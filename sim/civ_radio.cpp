@@ -10,6 +10,7 @@ namespace orv::sim {
 namespace {
 constexpr uint8_t kSetFrequency = 0x05, kSetFrequencyTransceive = 0x00;
 constexpr uint8_t kSetMode = 0x06, kSelectVfo = 0x07, kReadFrequency = 0x03;
+constexpr uint8_t kMemory = 0x08, kSplit = 0x0F;
 
 std::string hexByte(uint8_t byte) {
     char text[8];
@@ -88,6 +89,20 @@ RadioExchange CivRadioFamily::handle(const std::vector<uint8_t>& command) {
     }
     case kSelectVfo:
         return {who + selectDial(radio, frame->data), answer(self, kCivOk)};
+    case kMemory:
+        // One BCD byte selects a channel; anything else is a memory command we only name.
+        if (frame->data.size() == 1 && (frame->data[0] >> 4) < 10 && (frame->data[0] & 15) < 10) {
+            radio.memoryChannel = (frame->data[0] >> 4) * 10 + (frame->data[0] & 15);
+            return {who + "select memory channel " + std::to_string(radio.memoryChannel),
+                    answer(self, kCivOk)};
+        }
+        return {who + "memory command " + rotator::hexBytesText(frame->data), answer(self, kCivOk)};
+    case kSplit:
+        if (frame->data.size() != 1 || frame->data[0] > 1)
+            return {who + "split command " + rotator::hexBytesText(frame->data),
+                    answer(self, kCivNotGood)};
+        radio.split = frame->data[0] == 1;
+        return {who + (radio.split ? "split on" : "split off"), answer(self, kCivOk)};
     case kReadFrequency: {
         const auto bytes = civFrequencyBytes(radio.dial().hz);
         return {who + "read frequency: " + megahertzText(radio.dial().hz) + " MHz",

@@ -17,8 +17,10 @@ struct CivDial {
 };
 
 struct CivRadioState {
-    int band = 0; // 0 main, 1 sub
-    int vfo = 0;  // 0 A, 1 B
+    int band = 0;           // 0 main, 1 sub
+    int vfo = 0;            // 0 A, 1 B
+    int memoryChannel = -1; // the memory channel last selected; -1 before any
+    bool split = false;
     std::array<CivDial, 4> dials{};
     CivDial& dial() { return dials[static_cast<size_t>(band * 2 + vfo)]; }
     const CivDial& dial() const { return dials[static_cast<size_t>(band * 2 + vfo)]; }

@@ -11,5 +11,6 @@ int satCommand(const std::vector<std::string>& words);
 int timeCommand(const std::vector<std::string>& words);
 int predictCommand(const std::vector<std::string>& words);
 int passesCommand(const std::vector<std::string>& words);
+int framesCommand(const std::vector<std::string>& words);
 
 } // namespace orv::tools

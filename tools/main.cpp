@@ -22,6 +22,8 @@ constexpr std::array kCommands{
     Command{"predict", "positions of a satellite from an element file, as the station "
                        "computes them", orv::tools::predictCommand},
     Command{"passes", "the passes of a satellite over an observer", orv::tools::passesCommand},
+    Command{"frames", "the radio frames the box would receive for a satellite (dry run)",
+            orv::tools::framesCommand},
 };
 
 void usage(FILE* out) {

@@ -5,6 +5,7 @@
 #include "orbit/element_import.h"
 #include "orbit/element_store.h"
 #include "orbit/keplers.h"
+#include "radio/radios.h"
 
 #include <cstdio>
 
@@ -50,9 +51,11 @@ void Station::keplers(std::string_view name) {
     keplers_->keplers(name);
 }
 
-// Panel updates of a new selection that belong to later subsystems: schedule caption,
-// forced-park control, frequency-step, inhibit, read-back, refresh and PTT labels.
-void Station::updatePanelForNewSelection() {}
+// Panel updates of a new selection: the radios' inhibit, read-back and PTT labels; the
+// schedule caption and forced-park control belong to auto-tracking, still to come.
+void Station::updatePanelForNewSelection() {
+    radios_->resetForSelection();
+}
 
 // Linked tracking programs: no program answers until the links exist.
 bool Station::probeDdeSource(int) {
@@ -60,24 +63,8 @@ bool Station::probeDdeSource(int) {
 }
 void Station::pollDdeSource() {}
 
-// Radios, frequency plan and Doppler.
-void Station::setInhibitControls() {}
-void Station::shut_down_radios() {}
-// Both radios inhibited while the antennas park.
-void Station::inhibitBothRadios() {}
+// PCR-1000 receiver: its pending reply and its panel controls.
 void Station::handPendingPcrReply() {}
-void Station::resetSelectionDisplays() {}
-void Station::lbl_refresh_DblClick() {}
-void Station::resetInhibitAndStepControls() {}
 void Station::clear_make_pcr1000() {}
-void Station::showToneDisplay() {}
-void Station::frequency() {}
-// Tuning controls reset by GetSatCfg (knobs, fine-step labels, PCR-1000 controls).
-void Station::resetTuningControls() {}
-// Hands the typed record to the frequency plan, the radio set-up and the link timing.
-void Station::applySatelliteToRadios() {}
-// pre_radio_init, radioinit, lbl_Base_DblClick, lbl_refresh_DblClick, frequency, the
-// wait and the downlink indicator of a new selection's set-up.
-void Station::setUpRadiosForSelection() {}
 
 } // namespace orv::core

@@ -8,6 +8,7 @@
 #include "orbit/time_routines.h"
 #include "platform/port_io.h"
 #include "platform/serial_line.h"
+#include "radio/radios.h"
 #include "rotator/interface_box.h"
 #include "rotator/rotator_drive.h"
 #include "sim/simulated_hardware.h"
@@ -42,6 +43,7 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     makeBoxBackends();
     addBoxStatus();
     addRotatorStatus();
+    wireRadios();
     wireOrbit();
 }
 
@@ -225,7 +227,7 @@ void Station::time_routines() {
 }
 
 void Station::clear_knobs() {
-    // The knob panel itself arrives with the frequency plan; the interval is reset here.
+    radios_->clear_knobs();
     loop_.currentInterval = static_cast<int>(config_.programTimerMs);
 }
 

@@ -30,6 +30,10 @@ class PortIo;
 class SerialLine;
 } // namespace orv::platform
 
+namespace orv::radio {
+class Radios;
+} // namespace orv::radio
+
 namespace orv::rotator {
 class InterfaceBox;
 class RotatorDrive;
@@ -178,6 +182,8 @@ public:
     sim::SimulatedHardware* simulatedHardware() { return simulated_.get(); }
     // The rotator drive: pointing, flip, moves, parking and calibration.
     rotator::RotatorDrive& rotatorDrive() { return *rotatorDrive_; }
+    // The radios: frequency plan and Doppler, link, set-up and dispatch, family drivers.
+    radio::Radios& radios() { return *radios_; }
     // Puts the box driver on other backends (tests do); call before Form_Load.
     void useBoxBackends(platform::SerialLine& line, platform::PortIo& ports);
 
@@ -226,6 +232,7 @@ private:
     void startParallelInterfaceBox();
     void readInterfaceBox();
     void addBoxStatus();
+    void wireRadios();
     void makeRotatorDrive();
     void addRotatorStatus();
     void setLoopTimerEnabled(bool enabled);
@@ -299,6 +306,7 @@ private:
     std::unique_ptr<platform::PortIo> realPortIo_;
     std::unique_ptr<rotator::InterfaceBox> interfaceBox_; // after its backends: goes first
     std::unique_ptr<rotator::RotatorDrive> rotatorDrive_; // drives the box: goes before it
+    std::unique_ptr<radio::Radios> radios_;               // sends through the box: goes before it
     bool inMainLoop_ = false;
     ViewHooks view_;
     QTimer loopTimer_;

@@ -67,10 +67,8 @@ void Station::GetSatCfg(const std::string& name) {
     currentRecord_ = *record;
     currentSatellite_ = typedSatellite(currentRecord_, startup_.variant);
     interfaceBox_->setEcpCode(currentSatellite_.ecpAtAos);
-    applySatelliteToRadios();
+    applySatelliteToRadios(); // also shows the modes, sidebands swapped where inverted
     panel_.setCaption("lbl_tone", currentSatellite_.ctcss);
-    panel_.setCaption("lbl_UpMode", currentSatellite_.uplinkMode);
-    panel_.setCaption("lbl_DnMode", currentSatellite_.downlinkMode);
 }
 
 void Station::satelliteSetup() {

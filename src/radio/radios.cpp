@@ -126,25 +126,33 @@ void Radios::duploxer() {
     state_.duplexOffset = duplexOffsetText(doppler_.uplinkText, doppler_.downlinkText);
 }
 
+namespace {
+// "435007256" as "435.007256": exactly the frequency sent, six decimals.
+std::string textAsMegahertz(const std::string& frequencyText) {
+    if (frequencyText.size() < 7) return {};
+    const size_t point = frequencyText.size() - 6;
+    return frequencyText.substr(0, point) + "." + frequencyText.substr(point);
+}
+} // namespace
+
+bool Radios::passShown() const {
+    return doppler_.passRan && hooks_.satelliteSelected();
+}
+
 std::string Radios::uplinkStatus() const {
-    return doppler_.passRan && hooks_.satelliteSelected() ? megahertzText(doppler_.uplinkAtRadio)
-                                                          : std::string();
+    return passShown() ? textAsMegahertz(doppler_.uplinkText) : std::string();
 }
 
 std::string Radios::downlinkStatus() const {
-    return doppler_.passRan && hooks_.satelliteSelected() ? megahertzText(doppler_.downlinkAtRadio)
-                                                          : std::string();
+    return passShown() ? textAsMegahertz(doppler_.downlinkText) : std::string();
 }
 
 std::string Radios::uplinkDopplerStatus() const {
-    return doppler_.passRan && hooks_.satelliteSelected() ? std::to_string(doppler_.uplinkDopplerHz)
-                                                          : std::string();
+    return passShown() ? std::to_string(doppler_.uplinkDopplerHz) : std::string();
 }
 
 std::string Radios::downlinkDopplerStatus() const {
-    return doppler_.passRan && hooks_.satelliteSelected()
-               ? std::to_string(doppler_.downlinkDopplerHz)
-               : std::string();
+    return passShown() ? std::to_string(doppler_.downlinkDopplerHz) : std::string();
 }
 
 } // namespace orv::radio

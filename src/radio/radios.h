@@ -88,14 +88,15 @@ public:
     RadioControls& controls() { return controls_; }
     DopplerPass& pass() { return pass_; }
 
-    // Status-line values: MHz at the radios (six decimals) and Doppler in Hz; empty
-    // while no pass has run for the selected satellite.
+    // Status-line values: the frequencies sent to the radios in MHz (six decimals) and
+    // the Doppler in Hz; empty while no pass has run for the selected satellite.
     std::string uplinkStatus() const;
     std::string downlinkStatus() const;
     std::string uplinkDopplerStatus() const;
     std::string downlinkDopplerStatus() const;
 
 private:
+    bool passShown() const;
     bool pttEnabled() const;
     std::optional<int> memoryChannel() const;
     void showModes();

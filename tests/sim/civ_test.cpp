@@ -66,7 +66,10 @@ TEST(CivRadio, KeepsADialPerBandAndVfoAndAnswersReads) {
 
     send({0x07, 0x01}); // VFO B of the sub band has its own dial
     EXPECT_EQ(radio.dialHz(), 145000000u);
-    EXPECT_EQ(send({0x0F, 0x00}).description, "CI-V 0x60 command 0F 00 (not simulated)");
+    EXPECT_EQ(send({0x0F, 0x00}).description, "CI-V 0x60 split off");
+    EXPECT_EQ(send({0x08, 0x12}).description, "CI-V 0x60 select memory channel 12");
+    EXPECT_EQ(radio.radio(0x60).memoryChannel, 12);
+    EXPECT_EQ(send({0x1A, 0x07, 0x00}).description, "CI-V 0x60 command 1A 07 00 (not simulated)");
     EXPECT_EQ(send({0x05, 0x0A, 0, 0, 0, 0}).reply.at(4), kCivNotGood);
 }
 

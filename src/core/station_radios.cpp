@@ -1,0 +1,107 @@
+// The station's radios: the radio subsystem wired to the box driver, the loop
+// timer and the loaded record, the routines that hand over to it, and the radio
+// values of the status line.
+#include "core/station.h"
+#include "radio/civ_frames.h"
+#include "radio/frequency_text.h"
+#include "radio/radios.h"
+#include "rotator/interface_box.h"
+#include "sim/civ_radio.h"
+#include "sim/simulated_hardware.h"
+
+namespace orv::core {
+
+namespace {
+// The dial a simulated radio shows for one link: a CI-V radio by its address and
+// band (the sub band carries the downlink of a satellite radio on both links).
+std::string simulatedDial(sim::SimulatedHardware* hardware, int port,
+                          const radio::RadioModel& model, bool subBand) {
+    if (!hardware || port < 1 || port > 4 || model.family == radio::RadioFamily::None) return {};
+    sim::RadioPort& radioPort = hardware->box().radioPort(port);
+    std::optional<uint64_t> hz;
+    if (auto* civ = dynamic_cast<sim::CivRadioFamily*>(radioPort.family("CI-V"));
+        civ && model.civAddress) {
+        const sim::CivRadioState& radio = civ->radio(model.civAddress);
+        hz = radio.dials[static_cast<size_t>((subBand ? 2 : 0) + radio.vfo)].hz;
+    } else {
+        hz = radioPort.dialHz();
+    }
+    return hz ? radio::megahertzText(static_cast<double>(*hz) / 1e6) : std::string();
+}
+} // namespace
+
+void Station::wireRadios() {
+    radio::RadiosHooks hooks;
+    hooks.satelliteSelected = [this] { return loop_.selectedSatellite != kNoSatellite; };
+    hooks.outs = [this] { interfaceBox_->outs(); };
+    hooks.ins = [this] { interfaceBox_->ins(); };
+    hooks.ecpValue = [this] { return interfaceBox_->state().ecpValue; };
+    hooks.frameBeingSent = [this] { return interfaceBox_->state().serialSendBusy != 0; };
+    hooks.markRadioSetupDone = [this] { interfaceBox_->state().radioSetupDone = 1; };
+    hooks.loopTimerActive = [this] { return loopTimer_.isActive(); };
+    hooks.stopLoopTimer = [this] { loopTimer_.stop(); };
+    hooks.startLoopTimer = [this] { loopTimer_.start(loop_.currentInterval); };
+    hooks.reloadSatellite = [this] { GetSatCfg(loop_.selectedSatellite); };
+    hooks.runEnded = [this] { return ended_; };
+    radios_ = std::make_unique<radio::Radios>(
+        radio::RadiosWiring{panel_, platform_.waits, config_, startup_, currentSatellite_,
+                            currentRecord_, tracking_, boxFrame_, boxReply_, radioLinkTiming_},
+        std::move(hooks));
+    radios_->bind(panel_);
+
+    statusLine_.add("up", [this] { return radios_->uplinkStatus(); });
+    statusLine_.add("dn", [this] { return radios_->downlinkStatus(); });
+    statusLine_.add("up_dop", [this] { return radios_->uplinkDopplerStatus(); });
+    statusLine_.add("dn_dop", [this] { return radios_->downlinkDopplerStatus(); });
+    if (!options_.simulate) return;
+    statusLine_.add("sim_up", [this] {
+        const auto& up = currentSatellite_.uplink;
+        return simulatedDial(simulated_.get(), up.port, radio::radioModel(up.radio), false);
+    });
+    statusLine_.add("sim_dn", [this] {
+        const auto& down = currentSatellite_.downlink;
+        const auto& model = radio::radioModel(down.radio);
+        const bool sub = model.satellite && currentSatellite_.uplink.radio == down.radio;
+        return simulatedDial(simulated_.get(), down.port, model, sub);
+    });
+}
+
+// Start-up and the selection routines of the radios.
+void Station::setInhibitControls() {
+    radios_->controls().releaseInhibits();
+}
+void Station::shut_down_radios() {
+    radios_->shut_down_radios();
+}
+// Both radios inhibited while the antennas park.
+void Station::inhibitBothRadios() {
+    radios_->controls().lbl_inhibit_tx_DblClick();
+    radios_->controls().Lbl_inhibit_rx_DblClick();
+}
+void Station::resetSelectionDisplays() {
+    radios_->resetSelectionDisplays();
+}
+void Station::lbl_refresh_DblClick() {
+    radios_->lbl_refresh_DblClick();
+}
+void Station::resetInhibitAndStepControls() {
+    radios_->controls().releaseInhibits();
+    radios_->resetTuningControls();
+}
+void Station::showToneDisplay() {
+    radios_->showToneDisplay();
+}
+void Station::frequency() {
+    radios_->frequency();
+}
+void Station::resetTuningControls() {
+    radios_->resetTuningControls();
+}
+void Station::applySatelliteToRadios() {
+    radios_->applySatellite();
+}
+void Station::setUpRadiosForSelection() {
+    radios_->setUpForSelection();
+}
+
+} // namespace orv::core
