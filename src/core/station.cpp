@@ -36,6 +36,8 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     });
     bindGestures();
     bindSatelliteGestures();
+    panel_.setBackColor("lbl_kep_error", colour::kRed);
+    panel_.setVisible("lbl_kep_error", false);
     statusLine_.add("utc", [this] { return tracking_.utcText; });
     statusLine_.add("local", [this] { return panel_.caption("lbl_timebox"); });
     statusLine_.add("sat", [this] { return loop_.selectedSatellite; });

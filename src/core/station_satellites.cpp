@@ -3,6 +3,7 @@
 #include "core/number_text.h"
 #include "core/satellite_editor.h"
 #include "core/station.h"
+#include "orbit/element_store.h"
 #include "rotator/interface_box.h"
 
 namespace orv::core {
@@ -17,7 +18,7 @@ SatelliteEditor& Station::satelliteEditor() {
         SatelliteEditor::Hooks hooks;
         hooks.selectedSatellite = [this] { return loop_.selectedSatellite; };
         hooks.elementsExist = [this](const std::string& name) {
-            return !store_.get("Kep_TLE", name, "1").empty();
+            return !elementStore().line1(name).empty();
         };
         hooks.markElementsMissing = [this] { loop_.elementsMissing = 1; };
         hooks.clearSelectionPending = [this] { loop_.selectionPending = 0; };

@@ -13,10 +13,12 @@ using namespace orv::test;
 TEST(Program, FirstRunHeadlessShowsMessageFourAndKeepsTicking) {
     QTemporaryDir dir;
     const QString settings = dir.path() + "/settings.sqlite";
-    const ProgramRun run = runProgram(station(4), {"--headless", "--for", "2.5"}, settings);
+    const ProgramRun run =
+        runProgram(station(4), {"--headless", "--simulate", "--for", "2.5"}, settings);
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("started for the first time"));
     EXPECT_TRUE(run.err.contains("configuration editor is open"));
+    EXPECT_FALSE(run.err.contains("NOT fitted")) << "the simulated box was not used";
     const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_GE(lines.size(), 2) << run.out.toStdString();
     EXPECT_TRUE(lines[0].contains(QRegularExpression(
@@ -33,12 +35,12 @@ TEST(Program, ASecondCopyEndsTheFirstWithinOneTick) {
     ASSERT_EQ(runProgram(tool(), {"config", "defaults"}, settings).code, 0);
     QProcess first;
     first.setProcessEnvironment(cleanEnvironment(settings));
-    first.start(station(4), {"--headless"});
+    first.start(station(4), {"--headless", "--simulate"});
     ASSERT_TRUE(first.waitForReadyRead(10000)) << "no status line from the first copy";
 
     QProcess second;
     second.setProcessEnvironment(cleanEnvironment(settings));
-    second.start(station(4), {"--headless", "--for", "3"});
+    second.start(station(4), {"--headless", "--simulate", "--for", "3"});
     ASSERT_TRUE(second.waitForStarted());
     const bool firstEnded = first.waitForFinished(4000);
     if (!firstEnded) first.kill();
@@ -56,7 +58,8 @@ TEST(Program, AWronglyNamedDirectoryGivesMessageSixAndEnds) {
     const QString copy = dir.path() + "/orv_kite5/orv_kite";
     ASSERT_TRUE(QFile::copy(station(4), copy));
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::ExeOwner);
-    const ProgramRun run = runProgram(copy, {"--headless"}, dir.path() + "/settings.sqlite");
+    const ProgramRun run =
+        runProgram(copy, {"--headless", "--simulate"}, dir.path() + "/settings.sqlite");
     EXPECT_EQ(run.code, 2);
     EXPECT_TRUE(run.err.contains("being called from the incorrect directory"));
     EXPECT_TRUE(run.err.contains(dir.path() + "/orv_kite5" + QString(29, ' ')));
@@ -69,7 +72,8 @@ TEST(Program, ADamagedStoreIsNamedAndLeftAlone) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("not a database at all, but somebody's data\n");
     file.close();
-    const ProgramRun run = runProgram(station(4), {"--headless", "--for", "1"}, settings);
+    const ProgramRun run =
+        runProgram(station(4), {"--headless", "--simulate", "--for", "1"}, settings);
     EXPECT_EQ(run.code, 1);
     EXPECT_TRUE(run.err.contains(settings)) << run.err.toStdString();
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -128,7 +132,7 @@ TEST(Program, ANameTypedOnStandardInputIsSelectedAndTracked) {
     ASSERT_EQ(runProgram(tool(), {"sat", "new", "iss (zarya)", "--digital"}, settings).code, 0);
     QProcess station4;
     station4.setProcessEnvironment(cleanEnvironment(settings));
-    station4.start(station(4), {"--headless", "--for", "3"});
+    station4.start(station(4), {"--headless", "--simulate", "--for", "3"});
     ASSERT_TRUE(station4.waitForStarted());
     station4.write("iss (zarya)\n");
     ASSERT_TRUE(station4.waitForFinished(15000));
