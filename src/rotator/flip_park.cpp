@@ -1,5 +1,6 @@
 // flip_park: the look ahead before each pass, the flip decision and the
 // pre-position; the operator's acceptance of a flip, and the end of a flipped pass.
+#include "rotator/drive_slots.h"
 #include "rotator/rotator_drive.h"
 
 #include <cmath>
@@ -96,11 +97,11 @@ void RotatorDrive::setHoldFrame() {
     frame[27] = 205;
     frame[28] = 1;
     frame[29] = 0;
-    frame[30] = box.azReadingLow;
-    frame[31] = box.azReadingHigh;
-    frame[32] = box.elReadingLow;
-    frame[33] = box.elReadingHigh;
-    frame[34] = frame[35] = 0;
+    frame[serial_slots::kAzLow] = box.azReadingLow;
+    frame[serial_slots::kAzHigh] = box.azReadingHigh;
+    frame[serial_slots::kElLow] = box.elReadingLow;
+    frame[serial_slots::kElHigh] = box.elReadingHigh;
+    frame[serial_slots::kAzDrive] = frame[serial_slots::kElDrive] = 0;
     frame[36] = links_.config.azDeadband;
     frame[37] = links_.config.elDeadband;
     frame[38] = box.ecpSense;

@@ -1,6 +1,7 @@
 // Parking: at the end of a pass, before the next one (the pre-position), and on
 // the operator's demand; the main loop stands still while the rotators turn.
 #include "rotator/azimuth_mapping.h"
+#include "rotator/drive_slots.h"
 #include "rotator/rotator_drive.h"
 
 #include <QEventLoop>
@@ -14,14 +15,8 @@ constexpr int kParkAzimuthTolerance = 8; // counts
 constexpr int kColourActive = 255;
 const char* const kParkTimeoutText = "No Az/El control? or 1 Minute Max Parking Timeout ";
 
-namespace serial {
-constexpr int kAzLow = 30, kAzHigh = 31, kElLow = 32, kElHigh = 33;
-constexpr int kAzDrive = 34, kElDrive = 35;
-} // namespace serial
-namespace parallel {
-constexpr int kAzHigh = 45, kAzLow = 46, kElHigh = 47, kElLow = 48;
-constexpr int kDrive = 62, kAzStop = 63, kElStop = 64;
-} // namespace parallel
+namespace parallel = parallel_slots;
+namespace serial = serial_slots;
 } // namespace
 
 void RotatorDrive::timeout_parker(int ms) {

@@ -1,5 +1,6 @@
 // track_antennas and the rotator timers: when a move is worth sending, the frames
 // of both box variants, and the stop frame that follows the last move.
+#include "rotator/drive_slots.h"
 #include "rotator/rotator_drive.h"
 
 #include <cmath>
@@ -7,18 +8,8 @@
 namespace orv::rotator {
 
 namespace {
-// Frame slots of the rotator drive.
-namespace parallel {
-constexpr int kFrameMark = 1, kEndMark = 65;
-constexpr int kAzHigh = 45, kAzLow = 46, kElHigh = 47, kElLow = 48;
-constexpr int kFirstOneShot = 56, kLastOneShot = 59;
-constexpr int kDrive = 62, kAzStop = 63, kElStop = 64;
-} // namespace parallel
-namespace serial {
-constexpr int kSendFlag = 23, kReadFlag = 24;
-constexpr int kAzLow = 30, kAzHigh = 31, kElLow = 32, kElHigh = 33;
-constexpr int kAzDrive = 34, kElDrive = 35;
-} // namespace serial
+namespace parallel = parallel_slots;
+namespace serial = serial_slots;
 
 constexpr double kForcedError = 100;
 constexpr int kColourActive = 255;
