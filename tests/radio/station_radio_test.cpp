@@ -105,6 +105,18 @@ TEST(StationRadios, SimulatedIcomsFollowTheDopplerPastTheirSteps) {
         EXPECT_NE(up.dial().hz, upBefore);
         EXPECT_NE(down.dial().hz, downBefore);
 
+        // The operator turns the downlink dial 500 Hz up and reads it back: the
+        // downlink at the satellite moves with it.
+        const double downlinkBefore = s.station->radios().plan().downlink;
+        down.dial().hz += 500;
+        s.station->panel().gesture("lbl_down_read", core::Gesture::DblClick);
+        EXPECT_EQ(s.station->panel().caption("lbl_down_read"), "Read in DnLink");
+        // The plan moves by the dial's distance from where the Doppler put the radio
+        // (within the Hz the frequency texts cut off, and the read-back's 1 Hz offset).
+        const double movedHz =
+            static_cast<double>(down.dial().hz) - SimulatedRadios::hz(doppler.downlinkText);
+        EXPECT_NEAR((s.station->radios().plan().downlink - downlinkBefore) * 1e6, movedHz + 1, 1.1);
+
         s.station->cmd_Bye_Click();
         EXPECT_EQ(up.memoryChannel, 5);
         EXPECT_EQ(down.memoryChannel, 5);
