@@ -29,17 +29,7 @@ struct PassBench {
         record[6] = record[17] = "14"; // one IC-820 on both links
         record[8] = record[19] = "9600";
         satellite = core::typedSatellite(record, 4);
-        radio::RadiosHooks hooks;
-        hooks.satelliteSelected = [] { return true; };
-        hooks.outs = [this] { ++frames; };
-        hooks.ins = [] {};
-        hooks.ecpValue = [] { return 0; };
-        hooks.frameBeingSent = [] { return false; };
-        hooks.markRadioSetupDone = [] {};
-        hooks.loopTimerActive = [] { return false; };
-        hooks.stopLoopTimer = [] {};
-        hooks.startLoopTimer = [] {};
-        hooks.runEnded = [] { return false; };
+        const auto hooks = radio::stationlessHooks([this] { ++frames; });
         radios = std::make_unique<radio::Radios>(radio::RadiosWiring{panel, waits, config, startup,
                                                                      satellite, record, tracking,
                                                                      frame, reply, timing},

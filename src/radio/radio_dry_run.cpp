@@ -40,22 +40,12 @@ std::vector<DryRunFrame> dryRunFrames(const core::SatelliteRecord& record,
     core::RadioLinkTiming timing;
     std::vector<DryRunFrame> frames;
 
-    RadiosHooks hooks;
-    hooks.satelliteSelected = [] { return true; };
-    hooks.outs = [&] {
+    const RadiosHooks hooks = stationlessHooks([&] {
         frames.push_back(describeFrame(frame, timing.lastTransfer, variant));
         // the box clears its one-shot flags after every frame
         for (int slot : {23, 24, 56, 57, 58, 59})
             frame[slot] = 0;
-    };
-    hooks.ins = [] {};
-    hooks.ecpValue = [] { return 0; };
-    hooks.frameBeingSent = [] { return false; };
-    hooks.markRadioSetupDone = [] {};
-    hooks.loopTimerActive = [] { return false; };
-    hooks.stopLoopTimer = [] {};
-    hooks.startLoopTimer = [] {};
-    hooks.runEnded = [] { return false; };
+    });
     Radios radios(RadiosWiring{panel, waits, config, startup, satellite, record, tracking, frame,
                                reply, timing},
                   hooks);

@@ -11,6 +11,21 @@ constexpr int kRefreshSettleMs = 200;
 constexpr int kSetupSettleMs = 10;
 } // namespace
 
+RadiosHooks stationlessHooks(std::function<void()> outs) {
+    RadiosHooks hooks;
+    hooks.satelliteSelected = [] { return true; };
+    hooks.outs = std::move(outs);
+    hooks.ins = [] {};
+    hooks.ecpValue = [] { return 0; };
+    hooks.frameBeingSent = [] { return false; };
+    hooks.markRadioSetupDone = [] {};
+    hooks.loopTimerActive = [] { return false; };
+    hooks.stopLoopTimer = [] {};
+    hooks.startLoopTimer = [] {};
+    hooks.runEnded = [] { return false; };
+    return hooks;
+}
+
 Radios::Radios(RadiosWiring wiring, RadiosHooks hooks)
     : wiring_(wiring), hooks_(std::move(hooks)),
       link_(RadioLinkWiring{wiring.frame, wiring.linkTiming, wiring.config, wiring.startup},

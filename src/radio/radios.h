@@ -53,6 +53,10 @@ struct RadiosHooks {
     std::function<bool()> runEnded;
 };
 
+// Hooks for radios without a station (a dry run, a test, a benchmark): a satellite is
+// selected, frames go to `outs`, the box reads nothing and no loop timer runs.
+RadiosHooks stationlessHooks(std::function<void()> outs);
+
 class Radios {
 public:
     Radios(RadiosWiring wiring, RadiosHooks hooks);

@@ -28,15 +28,13 @@ struct RadioFixture {
           reply(variant == 3 ? core::ReplyForm::HexText : core::ReplyForm::Number) {
         startup.variant = variant;
         record = core::satelliteTemplate(false, "TEST");
-        radio::RadiosHooks hooks;
-        hooks.satelliteSelected = [this] { return selected; };
-        hooks.outs = [this] {
+        auto hooks = radio::stationlessHooks([this] {
             sent.push_back(frame);
             if (onOuts) onOuts();
-        };
+        });
+        hooks.satelliteSelected = [this] { return selected; };
         hooks.ins = [this] { ++reads; };
         hooks.ecpValue = [] { return 2; };
-        hooks.frameBeingSent = [] { return false; };
         hooks.markRadioSetupDone = [this] { radioSetupDone = 1; };
         hooks.loopTimerActive = [this] { return timerActive; };
         hooks.stopLoopTimer = [this] {
@@ -45,7 +43,6 @@ struct RadioFixture {
         };
         hooks.startLoopTimer = [this] { timerActive = true; };
         hooks.reloadSatellite = [this] { load(); };
-        hooks.runEnded = [] { return false; };
         radios = std::make_unique<radio::Radios>(radio::RadiosWiring{panel, waits, config, startup,
                                                                      satellite, record, tracking,
                                                                      frame, reply, timing},
