@@ -34,13 +34,36 @@ protected:
     void mousePressEvent(QMouseEvent* event) override {
         panel_.gesture(name_, Gesture::MouseDown, event->button() == Qt::RightButton ? 2 : 1);
     }
-    void mouseReleaseEvent(QMouseEvent*) override { panel_.gesture(name_, Gesture::Click); }
-    void mouseDoubleClickEvent(QMouseEvent*) override { panel_.gesture(name_, Gesture::DblClick); }
+    // A double-click reports Click (first release) then DblClick; the second release
+    // must not undo it with another Click.
+    void mouseReleaseEvent(QMouseEvent*) override {
+        if (afterDoubleClick_) {
+            afterDoubleClick_ = false;
+            return;
+        }
+        panel_.gesture(name_, Gesture::Click);
+    }
+    void mouseDoubleClickEvent(QMouseEvent*) override {
+        afterDoubleClick_ = true;
+        panel_.gesture(name_, Gesture::DblClick);
+    }
 
 private:
     core::Panel& panel_;
     std::string name_;
+    bool afterDoubleClick_ = false;
 };
+
+// Steps of a wrapping dial between two positions, the short way round.
+int dialSteps(int from, int to, int positions) {
+    int steps = (to - from) % positions;
+    if (steps > positions / 2) steps -= positions;
+    if (steps < -positions / 2) steps += positions;
+    return steps;
+}
+
+constexpr int kDialPositions = 100;
+constexpr int kSliderRange = 45; // degrees either way
 
 QString colourStyle(const core::PanelField& field) {
     QString style;
@@ -133,12 +156,25 @@ void MainWindow::build() {
             widget = entry;
             break;
         }
-        case FieldKind::Knob:
+        case FieldKind::Knob: {
+            // A knob reports signed steps turned since its last report, not a position.
+            auto* dial = new QDial;
+            dial->setRange(0, kDialPositions - 1);
+            dial->setWrapping(true);
+            connect(dial, &QDial::valueChanged, this,
+                    [&panel, name, last = 0](int position) mutable {
+                        const int steps = dialSteps(last, position, kDialPositions);
+                        last = position;
+                        if (steps == 0) return;
+                        panel.setValue(name, steps);
+                        panel.gesture(name, Gesture::Change, steps);
+                    });
+            widget = dial;
+            break;
+        }
         case FieldKind::Slider: {
-            QAbstractSlider* slider = placement.kind == FieldKind::Knob
-                                          ? static_cast<QAbstractSlider*>(new QDial)
-                                          : new QSlider(Qt::Horizontal);
-            slider->setRange(0, 1000);
+            auto* slider = new QSlider(Qt::Horizontal);
+            slider->setRange(-kSliderRange, kSliderRange);
             connect(slider, &QAbstractSlider::valueChanged, this, [&panel, name](int value) {
                 panel.setValue(name, value);
                 panel.gesture(name, Gesture::Change, value);
@@ -182,7 +218,7 @@ void MainWindow::mirror(const std::string& name, const core::PanelField& field) 
         if (entry->text() != caption) entry->setText(caption);
     } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
         check->setChecked(field.value != 0);
-    } else if (auto* slider = qobject_cast<QAbstractSlider*>(widget)) {
+    } else if (auto* slider = qobject_cast<QSlider*>(widget)) {
         const QSignalBlocker block(slider);
         slider->setValue(static_cast<int>(field.value));
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
