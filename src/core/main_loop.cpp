@@ -276,7 +276,7 @@ void Station::loopPointing() {
     const double elevation = tracking_.elevation;
     if (selected && elevation < kFlipRearmElevation) {
         // The pass this latch was set for is over: park (when parking is configured).
-        if (loop_.flipDecisionMade) park();
+        if (loop_.flipDecisionMade) rotatorDrive_->parkAfterPass();
         loop_.flipDecisionMade = 0;
         rotatorDrive_->endOfPass();
     }

@@ -1,8 +1,11 @@
 // The station's rotator drive: built on the interface box, wired to the loop timer,
 // the radios and the propagator, and the routines that hand over to it.
 #include "core/station.h"
+#include "radio/radios.h"
 #include "rotator/interface_box.h"
 #include "rotator/rotator_drive.h"
+
+#include <memory>
 
 namespace orv::core {
 
@@ -13,7 +16,21 @@ using rotator::degreesText;
 void Station::makeRotatorDrive() {
     rotator::RotatorDriveHooks hooks;
     hooks.setLoopTimerEnabled = [this](bool enabled) { setLoopTimerEnabled(enabled); };
-    hooks.inhibitRadios = [this] { inhibitBothRadios(); };
+    // The radios are held while the antennas park; a park that keeps them for the next
+    // pass gives them back as the operator had them.
+    struct HeldRadios {
+        int uplink = 0, downlink = 0;
+    };
+    auto held = std::make_shared<HeldRadios>();
+    hooks.inhibitRadios = [this, held] {
+        held->uplink = radios_->state().uplinkInhibit;
+        held->downlink = radios_->state().downlinkInhibit;
+        inhibitBothRadios();
+    };
+    hooks.releaseRadios = [this, held] {
+        if (!held->uplink) radios_->controls().lbl_inhibit_tx_Click();
+        if (!held->downlink) radios_->controls().Lbl_inhibit_rx_Click();
+    };
     hooks.shutDownRadios = [this] { shut_down_radios(); };
     hooks.errorMessage = [this](int number) { error_msgs(number); };
     hooks.timeRoutines = [this] { time_routines(); };

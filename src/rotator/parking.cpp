@@ -78,7 +78,13 @@ void RotatorDrive::park() {
     state_.parkRequest = 0;
     state_.suspended = 0;
     state_.parking = 0;
-    if (!prePosition && hooks_.shutDownRadios) hooks_.shutDownRadios();
+    // A pre-position (or the park after a pass) keeps the radios for the pass to come:
+    // they were held only while the antennas turned.
+    if (prePosition || keepRadios_) {
+        if (hooks_.releaseRadios) hooks_.releaseRadios();
+    } else if (hooks_.shutDownRadios) {
+        hooks_.shutDownRadios();
+    }
     if (hooks_.setLoopTimerEnabled) hooks_.setLoopTimerEnabled(true);
 }
 
@@ -114,6 +120,12 @@ bool RotatorDrive::parkRound(int azTarget, int elTarget) {
     const int elError = elevationSwitchOn() ? std::abs(el - elTarget) : 0;
     return azError <= kParkAzimuthTolerance &&
            elError <= links_.config.elevationLow + kParkAzimuthTolerance;
+}
+
+void RotatorDrive::parkAfterPass() {
+    keepRadios_ = true;
+    park();
+    keepRadios_ = false;
 }
 
 void RotatorDrive::Lbl_force_park_DblClick() {

@@ -46,6 +46,7 @@ struct RotatorDriveLinks {
 struct RotatorDriveHooks {
     std::function<void(bool enabled)> setLoopTimerEnabled;
     std::function<void()> inhibitRadios;
+    std::function<void()> releaseRadios; // undoes inhibitRadios
     std::function<void()> shutDownRadios;
     std::function<void(int number)> errorMessage; // the numbered operator messages
     std::function<void()> timeRoutines;           // reads the clock into the tracking state
@@ -105,6 +106,9 @@ public:
     void rotators();
     void track_antennas();
     void park();
+    // The park as a tracked pass ends: the radios stay set up for the satellite's next
+    // pass, and are only held while the antennas turn.
+    void parkAfterPass();
     void timeout_parker(int ms);
     void flip_park();
     void lbl_flip_mode_Click();
@@ -166,6 +170,7 @@ private:
     RotatorDriveState state_;
     QTimer az_timer_, ele_timer_, rot_timer_, park1_;
     int parkWaitFlag_ = 0;
+    bool keepRadios_ = false;
 };
 
 } // namespace orv::rotator

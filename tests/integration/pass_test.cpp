@@ -1,7 +1,8 @@
 // A whole pass on the simulated box, as an operator runs it: the station configured,
 // the clock set before the satellite rises, the satellite selected by name. The
 // rotators are pre-positioned, follow the pass within the steps and deadbands, and
-// park after loss of signal; a pass across the rotator's end stop is tracked flipped.
+// park after loss of signal, while the radios are retuned; a pass across the rotator's
+// end stop is tracked flipped.
 #include "core/satellite_db.h"
 #include "core/satellite_record.h"
 #include "rotator/azimuth_mapping.h"
@@ -15,6 +16,7 @@
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace orv::test {
 namespace {
@@ -53,6 +55,18 @@ struct PassFound {
     rotator::PassAnalysis octants;
 };
 
+// AO-7 in mode B on two Icom radios, uplink on port 1 and downlink on port 2.
+core::SatelliteRecord ao7Record() {
+    auto record = core::satelliteTemplate(true, "AO-7");
+    const std::pair<int, const char*> fields[] = {
+        {3, "432.150000"}, {4, "LSB"},         {7, "15"},         {8, "1"},  {9, "9600"},
+        {13, "578.100"},   {14, "145.950000"}, {15, "USB"},       {17, "0"}, {18, "15"},
+        {19, "2"},         {20, "9600"},       {22, "145.950000"}};
+    for (const auto& [field, value] : fields)
+        record[size_t(field - 1)] = value;
+    return record;
+}
+
 class PassStation {
 public:
     PassStation(int variant, int format, const std::string& useFlipping)
@@ -74,7 +88,7 @@ public:
         configuration.write(variant, 19, useFlipping);
         configuration.write(variant, 17, "YES"); // park after each pass
         configuration.write(variant, 11, "180");
-        station->satelliteDb().save(core::satelliteTemplate(true, "AO-7"));
+        station->satelliteDb().save(ao7Record());
         station->Form_Load();
         station->loop_timer_Timer(); // the start-up deselection
     }
@@ -126,6 +140,13 @@ public:
                 box.elevation().count() * rotator::kElevationDegPerCount};
     }
     std::string status() const { return station->statusLine().render(); }
+    std::string statusValue(const std::string& key) const {
+        const std::string line = " " + status() + " ";
+        const auto at = line.find(" " + key + "=");
+        if (at == std::string::npos) return {};
+        const auto start = at + key.size() + 2;
+        return line.substr(start, line.find(' ', start) - start);
+    }
 
     TestStation doubles;
     SteppedClock clock;
@@ -140,6 +161,7 @@ struct PassRecord {
     int ticksChecked = 0;
     double worstAzimuth = 0, worstElevation = 0;
     bool sawFlip = false;
+    std::set<std::string> downlinkDials; // the simulated downlink radio's dial during the pass
     int parksBeforeAos = 0;
     Look atAos{};
 };
@@ -164,6 +186,7 @@ PassRecord trackPass(PassStation& s, const PassFound& pass, int catchUpSeconds =
             record.atAos = s.rotatorLook();
         }
         if (drive.state().flipActive) record.sawFlip = true;
+        if (tracking.elevation > 0) record.downlinkDials.insert(s.statusValue("sim_dn"));
         if (tracking.elevation < 3 || secondsUp++ < catchUpSeconds) continue;
         Look expected{tracking.azimuth, tracking.elevation};
         if (drive.state().flipActive)
@@ -205,6 +228,9 @@ TEST(PassOnSimulatedBox, BothVariantsPrePositionTrackAndPark) {
         const PassRecord record = trackPass(s, pass);
         EXPECT_GT(record.ticksChecked, 300) << variant;
         EXPECT_FALSE(record.sawFlip);
+        // The radios were retuned as the Doppler moved, the park before the pass
+        // notwithstanding.
+        EXPECT_GT(record.downlinkDials.size(), 3u) << variant << " " << s.status();
         // Pre-positioned at the rising point before the satellite came up.
         EXPECT_GE(record.parksBeforeAos, 1) << variant;
         EXPECT_LT(azimuthMiss(record.atAos.azimuth, rise.azimuth), 5) << variant;

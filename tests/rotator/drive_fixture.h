@@ -62,6 +62,7 @@ struct DriveFixture {
         rotator::RotatorDriveHooks hooks;
         hooks.setLoopTimerEnabled = [this](bool on) { loopTimerEnabled.push_back(on); };
         hooks.inhibitRadios = [this] { ++radioInhibits; };
+        hooks.releaseRadios = [this] { ++radioReleases; };
         hooks.shutDownRadios = [this] { ++radioShutdowns; };
         hooks.errorMessage = [this](int n) { messages.push_back(n); };
         hooks.timeRoutines = [this] {
@@ -122,7 +123,7 @@ struct DriveFixture {
     rotator::PredictAt predict;
     std::vector<bool> loopTimerEnabled;
     std::vector<int> messages;
-    int radioInhibits = 0, radioShutdowns = 0, predictions = 0;
+    int radioInhibits = 0, radioReleases = 0, radioShutdowns = 0, predictions = 0;
 };
 
 } // namespace orv::test

@@ -100,7 +100,19 @@ TEST(RotatorDrive, ParkingAgainstARotatorThatDoesNotMoveGivesUpAfter550Rounds) {
         EXPECT_EQ(f.panel.caption("lbl_rot"), "Rotators Free");
         EXPECT_EQ(f.loopTimerEnabled, (std::vector<bool>{false, true}));
         EXPECT_EQ(f.radioShutdowns, 1);
+        EXPECT_EQ(f.radioReleases, 0);
     }
+}
+
+TEST(RotatorDrive, TheParkAfterAPassKeepsTheRadios) {
+    DriveFixture f(4, 300, quickTiming());
+    f.config.elevationPark = "YES";
+    f.drive->parkAfterPass();
+    EXPECT_EQ(f.radioInhibits, 1);
+    EXPECT_EQ(f.radioReleases, 1);
+    EXPECT_EQ(f.radioShutdowns, 0);
+    f.drive->park();
+    EXPECT_EQ(f.radioShutdowns, 1);
 }
 
 TEST(RotatorDrive, ParkingDrivesBothRotatorsToTheParkPosition) {
@@ -233,6 +245,7 @@ TEST(FlipPark, APassWithoutFlipIsPrePositioned) {
     EXPECT_EQ(f.drive->state().prePositionCount, 85); // 30 degrees on a north-start rotator
     EXPECT_EQ(f.radioInhibits, 1);
     EXPECT_EQ(f.radioShutdowns, 0) << "pre-positioning keeps the radios";
+    EXPECT_EQ(f.radioReleases, 1) << "and holds them only while the antennas turn";
     EXPECT_NEAR(f.azCount(), 85, 8);
     EXPECT_NEAR(f.elCount(), 0, 8);
     EXPECT_EQ(f.box->state().prePositionMode, 1);
