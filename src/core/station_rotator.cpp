@@ -35,6 +35,7 @@ void Station::makeRotatorDrive() {
     hooks.errorMessage = [this](int number) { error_msgs(number); };
     hooks.timeRoutines = [this] { time_routines(); };
     hooks.predictSelected = [this] { keplers(loop_.selectedSatellite); };
+    hooks.programEnded = [this] { return ended_; };
     rotatorDrive_ = std::make_unique<rotator::RotatorDrive>(
         rotator::RotatorDriveLinks{config_, startup_, loop_, tracking_, boxFrame_, boxReply_,
                                    panel_, platform_.waits, *interfaceBox_},

@@ -22,11 +22,12 @@ namespace serial = serial_slots;
 void RotatorDrive::timeout_parker(int ms) {
     if (ms <= 1) return;
     parkWaitFlag_ = 0;
-    park1_.start(ms);
     QEventLoop loop;
     QObject::connect(&park1_, &QTimer::timeout, &loop, &QEventLoop::quit);
-    while (parkWaitFlag_ != 255)
-        loop.exec();
+    park1_.start(ms);
+    // One nested loop: it also returns when the application quits, which must not
+    // leave the park spinning.
+    if (parkWaitFlag_ != 255) loop.exec();
     park1_.stop();
 }
 
@@ -61,7 +62,7 @@ void RotatorDrive::park() {
 
     int round = 0;
     while (!parkRound(azTarget, elTarget)) {
-        if (round >= timing_.parkRounds) break;
+        if (round >= timing_.parkRounds || ended()) break;
         timeout_parker(timing_.parkRoundMs);
         ++round;
         links_.panel.setCaption("lbl_rot", "Park Timer " + std::to_string(round));

@@ -107,6 +107,10 @@ void RotatorDrive::calibrationLoop() {
     while (state_.calibrating) {
         if (QCoreApplication::instance()) QCoreApplication::processEvents();
         if (!state_.calibrating) break;
+        if (ended()) {
+            state_.calibrating = 0;
+            break;
+        }
         links_.box.ins();
         links_.waits.timerx(25);
         panel.setCaption("lbl_rot", "Calibrating");

@@ -51,6 +51,7 @@ struct RotatorDriveHooks {
     std::function<void(int number)> errorMessage; // the numbered operator messages
     std::function<void()> timeRoutines;           // reads the clock into the tracking state
     std::function<void()> predictSelected;        // runs the propagator for the selected satellite
+    std::function<bool()> programEnded;           // the run is over: loops of the drive let go
 };
 
 enum class FlipState { Off, On, Asked };
@@ -144,6 +145,7 @@ public:
     double elevationReading() const;
 
 private:
+    bool ended() const { return hooks_.programEnded && hooks_.programEnded(); }
     bool azimuthSwitchOn() const { return links_.panel.value("ch_az") != 0; }
     bool elevationSwitchOn() const { return links_.panel.value("ch_el") != 0; }
     bool serialBox() const { return links_.box.variant() == 4; }

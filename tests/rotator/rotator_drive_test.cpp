@@ -176,6 +176,28 @@ TEST(RotatorDrive, CalibrationShowsRawCountsUntilRestore) {
     EXPECT_EQ(f.loopTimerEnabled, (std::vector<bool>{false, true}));
 }
 
+TEST(RotatorDrive, TheEndOfTheRunEndsCalibrationAndParking) {
+    DriveFixture f(3, 0, quickTiming());
+    bool ended = false;
+    rotator::RotatorDriveHooks hooks;
+    hooks.programEnded = [&] { return ended; };
+    f.drive = std::make_unique<rotator::RotatorDrive>(
+        rotator::RotatorDriveLinks{f.config, f.startup, f.loop, f.tracking, f.frame, f.reply,
+                                   f.panel, f.waits, *f.box},
+        hooks, quickTiming());
+    f.drive->bindGestures();
+    int waits = 0;
+    f.waits.onWait = [&](int) {
+        if (++waits == 4) ended = true;
+    };
+    f.panel.gesture("lbl_calib", core::Gesture::DblClick);
+    EXPECT_EQ(f.drive->state().calibrating, 0);
+    f.config.elevationPark = "YES";
+    f.config.azParking = 90;
+    f.drive->park();
+    EXPECT_LT(f.drive->state().lastParkRounds, 550);
+}
+
 TEST(RotatorDrive, CalibrationTextAndCaptionWhileRunning) {
     DriveFixture f(3, 0);
     std::string caption, rot;
