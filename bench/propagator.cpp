@@ -1,7 +1,7 @@
 // keplers as the station runs it: store lookup, column parse, propagation, look angles
 // and the fields and labels it writes; a map update of thirty satellites; and the
 // 270-step prediction run of a flip decision. For comparison, the pieces alone.
-#include "core/station.h"
+#include "station/station.h"
 #include "orbit/element_set.h"
 #include "orbit/element_store.h"
 #include "orbit/keplers.h"
@@ -33,7 +33,7 @@ struct BenchStation {
     platform::ScriptedDialogs dialogs;
     platform::RecordingLauncher launcher;
     std::unique_ptr<core::SettingsStore> store;
-    std::unique_ptr<core::Station> station;
+    std::unique_ptr<station::Station> station;
     std::vector<std::string> names;
 
     BenchStation() {
@@ -43,10 +43,10 @@ struct BenchStation {
                     programDir + "/orv_kite.txt");
         store =
             std::make_unique<core::SettingsStore>((root.path() + "/settings.sqlite").toStdString());
-        core::StationOptions options;
+        station::StationOptions options;
         options.programDir = programDir.toStdString();
-        station = std::make_unique<core::Station>(
-            *store, core::StationPlatform{clock, waits, dialogs, launcher}, options);
+        station = std::make_unique<station::Station>(
+            *store, station::StationPlatform{clock, waits, dialogs, launcher}, options);
         station->Form_Load();
         station->loopTimer().stop();
         for (const auto& name : store->sections(orbit::kElementApplication))
@@ -60,7 +60,7 @@ BenchStation& bench() {
 }
 
 void keplersNormal(benchmark::State& state) {
-    core::Station& station = *bench().station;
+    station::Station& station = *bench().station;
     for (auto _ : state)
         station.keplers("ISS (ZARYA)");
     if (station.loop().elementsValid != 1) state.SkipWithError("no elements");
@@ -68,7 +68,7 @@ void keplersNormal(benchmark::State& state) {
 BENCHMARK(keplersNormal);
 
 void keplersMapMode(benchmark::State& state) {
-    core::Station& station = *bench().station;
+    station::Station& station = *bench().station;
     station.tracking().mapMode = 1;
     for (auto _ : state)
         station.keplers("ISS (ZARYA)");
@@ -138,7 +138,7 @@ void parseAndPropagate(benchmark::State& state) {
 BENCHMARK(parseAndPropagate);
 
 void timeRoutines(benchmark::State& state) {
-    core::Station& station = *bench().station;
+    station::Station& station = *bench().station;
     for (auto _ : state)
         station.time_routines();
 }

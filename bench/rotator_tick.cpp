@@ -4,7 +4,7 @@
 // propagations and the decision.
 #include "core/satellite_db.h"
 #include "core/satellite_record.h"
-#include "core/station.h"
+#include "station/station.h"
 #include "platform/dialogs.h"
 #include "platform/launcher.h"
 #include "platform/waits.h"
@@ -32,7 +32,7 @@ struct TickStation {
     platform::ScriptedDialogs dialogs;
     platform::RecordingLauncher launcher;
     std::unique_ptr<core::SettingsStore> store;
-    std::unique_ptr<core::Station> station;
+    std::unique_ptr<station::Station> station;
 
     TickStation() {
         const QString programDir = root.path() + "/ORV_KITE4";
@@ -45,11 +45,11 @@ struct TickStation {
             if (waits.waits.size() > 1000) waits.waits.clear();
             QCoreApplication::processEvents();
         };
-        core::StationOptions options;
+        station::StationOptions options;
         options.programDir = programDir.toStdString();
         options.simulate = true;
-        station = std::make_unique<core::Station>(
-            *store, core::StationPlatform{clock, waits, dialogs, launcher}, options);
+        station = std::make_unique<station::Station>(
+            *store, station::StationPlatform{clock, waits, dialogs, launcher}, options);
         station->configuration().makes_cfg(4);
         station->satelliteDb().save(core::satelliteTemplate(true, kSatellite));
         station->Form_Load();

@@ -8,7 +8,7 @@
 
 namespace orv::ui {
 
-std::string aboutText(core::Station& station) {
+std::string aboutText(station::Station& station) {
     const auto& startup = station.startup();
     const std::string box = startup.variant == 3 ? "parallel-port interface box (variant 3)"
                                                  : "USB/serial interface box (variant 4)";
@@ -16,7 +16,7 @@ std::string aboutText(core::Station& station) {
            startup.versionDate + "\nFor the " + box + "\nBuild " ORV_BUILD_ID ", " __DATE__;
 }
 
-void showAboutWindow(QWidget* parent, core::Station& station) {
+void showAboutWindow(QWidget* parent, station::Station& station) {
     QMessageBox::about(parent, QStringLiteral("About Orv_Kite"),
                        QString::fromStdString(aboutText(station)));
 }

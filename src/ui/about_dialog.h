@@ -1,13 +1,13 @@
 // The About window: variant, version and build.
 #pragma once
 
-#include "core/station.h"
+#include "station/station.h"
 
 class QWidget;
 
 namespace orv::ui {
 
-std::string aboutText(core::Station& station);
-void showAboutWindow(QWidget* parent, core::Station& station);
+std::string aboutText(station::Station& station);
+void showAboutWindow(QWidget* parent, station::Station& station);
 
 } // namespace orv::ui

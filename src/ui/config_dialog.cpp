@@ -1,6 +1,6 @@
 #include "ui/config_dialog.h"
 
-#include "core/station.h"
+#include "station/station.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -39,7 +39,7 @@ ConfigDialog::ConfigDialog(core::ConfigEditor& editor, QWidget* parent)
         connect(button, &QPushButton::clicked, this, [handler] {
             try {
                 handler();
-            } catch (const core::ProgramEnded&) {
+            } catch (const station::ProgramEnded&) {
                 // saving or uninstalling ends the run
             }
         });

@@ -6,9 +6,9 @@
 
 namespace orv::ui {
 
-HeadlessConsole::HeadlessConsole(core::Station& station)
+HeadlessConsole::HeadlessConsole(station::Station& station)
     : station_(station), input_(STDIN_FILENO, QSocketNotifier::Read) {
-    core::ViewHooks hooks;
+    station::ViewHooks hooks;
     hooks.showConfigEditor = [] {
         std::fprintf(stderr, "orv_kite: the configuration editor is open; without windows, edit "
                              "the configuration with: orv_kite_tool config set KEY VALUE\n");

@@ -2,7 +2,7 @@
 // line of standard input typed into the satellite-name box followed by Enter.
 #pragma once
 
-#include "core/station.h"
+#include "station/station.h"
 
 #include <QObject>
 #include <QSocketNotifier>
@@ -14,7 +14,7 @@ namespace orv::ui {
 
 class HeadlessConsole final {
 public:
-    explicit HeadlessConsole(core::Station& station);
+    explicit HeadlessConsole(station::Station& station);
     // Types one line into the entry box and presses Enter.
     void typeLine(const std::string& line);
 
@@ -23,7 +23,7 @@ private:
     void typeQueuedLines();
     void printStatus();
 
-    core::Station& station_;
+    station::Station& station_;
     QTimer statusTimer_;
     QSocketNotifier input_;
     std::string pending_;

@@ -1,6 +1,6 @@
 // orv_kite: the station, in a window or headless.
 #include "core/settings_store.h"
-#include "core/station.h"
+#include "station/station.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/launcher.h"
@@ -95,13 +95,13 @@ int main(int argc, char** argv) {
     platform::Dialogs& dialogs =
         options.headless ? static_cast<platform::Dialogs&>(headlessDialogs) : windowDialogs;
 
-    core::StationOptions stationOptions;
+    station::StationOptions stationOptions;
     stationOptions.programDir = QCoreApplication::applicationDirPath().toStdString();
     stationOptions.commandLine = options.remainder();
     stationOptions.simulate = options.simulate;
     stationOptions.simulateFault = options.simulateFault;
     stationOptions.verbose = options.verbose;
-    core::Station station(*store, {*clock, waits, dialogs, launcher}, stationOptions);
+    station::Station station(*store, {*clock, waits, dialogs, launcher}, stationOptions);
 
     std::unique_ptr<ui::MainWindow> window;
     std::unique_ptr<ui::HeadlessConsole> console;

@@ -77,9 +77,9 @@ QString colourStyle(const core::PanelField& field) {
 
 } // namespace
 
-MainWindow::MainWindow(core::Station& station) : station_(station) {
+MainWindow::MainWindow(station::Station& station) : station_(station) {
     build();
-    core::ViewHooks hooks;
+    station::ViewHooks hooks;
     hooks.showConfigEditor = [this] {
         if (!configDialog_) configDialog_ = new ConfigDialog(station_.configEditor(), this);
         configDialog_->refresh();

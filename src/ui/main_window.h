@@ -2,7 +2,7 @@
 // turning clicks, key presses and knob turns into the station's handlers.
 #pragma once
 
-#include "core/station.h"
+#include "station/station.h"
 
 #include <QMainWindow>
 #include <map>
@@ -15,7 +15,7 @@ class SatelliteDialog;
 
 class MainWindow final : public QMainWindow {
 public:
-    explicit MainWindow(core::Station& station);
+    explicit MainWindow(station::Station& station);
     ~MainWindow() override;
 
     QWidget* widgetFor(const std::string& name) const;
@@ -27,7 +27,7 @@ private:
     void build();
     void mirror(const std::string& name, const core::PanelField& field);
 
-    core::Station& station_;
+    station::Station& station_;
     std::map<std::string, QWidget*> widgets_;
     ConfigDialog* configDialog_ = nullptr;
     SatelliteDialog* satelliteDialog_ = nullptr;

@@ -75,12 +75,12 @@ public:
             clock.advanceMs(ms);
             QCoreApplication::processEvents();
         };
-        core::StationOptions options;
+        station::StationOptions options;
         options.programDir = doubles.programDir;
         options.simulate = true;
-        station = std::make_unique<core::Station>(
+        station = std::make_unique<station::Station>(
             *doubles.store,
-            core::StationPlatform{clock, doubles.waits, doubles.dialogs, doubles.launcher},
+            station::StationPlatform{clock, doubles.waits, doubles.dialogs, doubles.launcher},
             options);
         auto& configuration = station->configuration();
         configuration.makes_cfg(variant);
@@ -150,7 +150,7 @@ public:
 
     TestStation doubles;
     SteppedClock clock;
-    std::unique_ptr<core::Station> station;
+    std::unique_ptr<station::Station> station;
 };
 
 double azimuthMiss(double a, double b) {

@@ -38,12 +38,12 @@ struct SimulatedRadios {
         core::SatelliteDb(*doubles.store).save(record);
 
         doubles.waits.onWait = [](int) { QCoreApplication::processEvents(); };
-        core::StationOptions options;
+        station::StationOptions options;
         options.programDir = doubles.programDir;
         options.simulate = true;
-        station = std::make_unique<core::Station>(
+        station = std::make_unique<station::Station>(
             *doubles.store,
-            core::StationPlatform{doubles.clock, doubles.waits, doubles.dialogs, doubles.launcher},
+            station::StationPlatform{doubles.clock, doubles.waits, doubles.dialogs, doubles.launcher},
             options);
         station->Form_Load();
         tick(1); // the deselection of the first tick unlocks the entry box
@@ -66,7 +66,7 @@ struct SimulatedRadios {
     std::string status() const { return station->statusLine().render(); }
 
     TestStation doubles;
-    std::unique_ptr<core::Station> station;
+    std::unique_ptr<station::Station> station;
 };
 
 TEST(StationRadios, SimulatedIcomsFollowTheDopplerPastTheirSteps) {

@@ -103,13 +103,13 @@ TEST(StationBox, HardwareResetButtonAndErrorMessageOneReachTheBox) {
 struct SimulatedStation {
     explicit SimulatedStation(int variant, std::string fault = {}) : doubles(variant) {
         doubles.waits.onWait = [](int) { QCoreApplication::processEvents(); };
-        core::StationOptions options;
+        station::StationOptions options;
         options.programDir = doubles.programDir;
         options.simulate = true;
         options.simulateFault = std::move(fault);
-        station = std::make_unique<core::Station>(
+        station = std::make_unique<station::Station>(
             *doubles.store,
-            core::StationPlatform{doubles.clock, doubles.waits, doubles.dialogs, doubles.launcher},
+            station::StationPlatform{doubles.clock, doubles.waits, doubles.dialogs, doubles.launcher},
             options);
         station->Form_Load();
     }
@@ -121,7 +121,7 @@ struct SimulatedStation {
     }
     std::string status() const { return station->statusLine().render(); }
     TestStation doubles;
-    std::unique_ptr<core::Station> station;
+    std::unique_ptr<station::Station> station;
 };
 
 TEST(StationOnSimulatedBox, BothVariantsFindTheBoxAndReadPositions) {

@@ -18,14 +18,14 @@ TestStation::TestStation(int variant, std::string storePath, std::string command
     programDir = programRoot.path().toStdString() + "/ORV_KITE" + std::to_string(variant);
     QDir().mkpath(QString::fromStdString(programDir));
     std::ofstream(programDir + "/orv_kite.txt", std::ios::binary) << kTestElementFile;
-    core::StationOptions options;
+    station::StationOptions options;
     options.programDir = programDir;
     options.commandLine = std::move(commandLine);
-    station = std::make_unique<core::Station>(
-        *store, core::StationPlatform{clock, waits, dialogs, launcher}, options);
+    station = std::make_unique<station::Station>(
+        *store, station::StationPlatform{clock, waits, dialogs, launcher}, options);
     portIo.registers[0x379] = 0x80; // status bit 7 of the default printer port
     station->useBoxBackends(serialLine, portIo);
-    core::ViewHooks hooks;
+    station::ViewHooks hooks;
     hooks.showConfigEditor = [this] { ++editorOpenings; };
     hooks.programEnded = [this](int) { ++endings; };
     station->setViewHooks(hooks);

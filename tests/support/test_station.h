@@ -3,7 +3,7 @@
 // program directory holding a small element file.
 #pragma once
 
-#include "core/station.h"
+#include "station/station.h"
 #include "platform/port_io.h"
 #include "platform/serial_line.h"
 
@@ -35,7 +35,7 @@ struct TestStation {
     platform::FakeSerialLine serialLine;
     platform::FakePortIo portIo;
     std::unique_ptr<core::SettingsStore> store;
-    std::unique_ptr<core::Station> station;
+    std::unique_ptr<station::Station> station;
     int editorOpenings = 0;
     int endings = 0;
 };

@@ -1,15 +1,15 @@
 // The station's radios: the radio subsystem wired to the box driver, the loop
 // timer and the loaded record, the routines that hand over to it, and the radio
 // values of the status line.
-#include "core/station.h"
 #include "radio/civ_frames.h"
 #include "radio/frequency_text.h"
 #include "radio/radios.h"
 #include "rotator/interface_box.h"
 #include "sim/civ_radio.h"
 #include "sim/simulated_hardware.h"
+#include "station/station.h"
 
-namespace orv::core {
+namespace orv::station {
 
 namespace {
 // The dial a simulated radio shows for one link: a CI-V radio by its address and
@@ -104,4 +104,4 @@ void Station::setUpRadiosForSelection() {
     radios_->setUpForSelection();
 }
 
-} // namespace orv::core
+} // namespace orv::station

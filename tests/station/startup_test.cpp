@@ -1,7 +1,7 @@
 // Start-up and shutdown: the directory check, DEMO, first run, messages, the
 // running flag, the exit routine and the settings-clearing gesture.
 #include "core/messages.h"
-#include "core/program_directory.h"
+#include "station/program_directory.h"
 #include "test_station.h"
 
 #include <QTemporaryDir>
@@ -11,22 +11,22 @@ using namespace orv;
 using orv::test::TestStation;
 
 TEST(ProgramDirectory, LastNineCharactersPickTheVariant) {
-    EXPECT_EQ(core::variantFromDirectory("/opt/ORV_KITE3"), 3);
-    EXPECT_EQ(core::variantFromDirectory("/home/op/orv_kite4"), 4);
-    EXPECT_EQ(core::variantFromDirectory("/home/op/orv_kite4/"), 4);
-    EXPECT_EQ(core::variantFromDirectory("/opt/my_ORV_KITE4"), 4);
-    EXPECT_EQ(core::variantFromDirectory("/opt/ORV_KITE5"), std::nullopt);
-    EXPECT_EQ(core::variantFromDirectory("/opt/ORV_KITE4/bin"), std::nullopt);
-    EXPECT_EQ(core::variantFromDirectory("KITE4"), std::nullopt);
+    EXPECT_EQ(station::variantFromDirectory("/opt/ORV_KITE3"), 3);
+    EXPECT_EQ(station::variantFromDirectory("/home/op/orv_kite4"), 4);
+    EXPECT_EQ(station::variantFromDirectory("/home/op/orv_kite4/"), 4);
+    EXPECT_EQ(station::variantFromDirectory("/opt/my_ORV_KITE4"), 4);
+    EXPECT_EQ(station::variantFromDirectory("/opt/ORV_KITE5"), std::nullopt);
+    EXPECT_EQ(station::variantFromDirectory("/opt/ORV_KITE4/bin"), std::nullopt);
+    EXPECT_EQ(station::variantFromDirectory("KITE4"), std::nullopt);
 }
 
 TEST(ProgramDirectory, DemoOnlyForTheParallelBox) {
-    EXPECT_TRUE(core::demoRequested(3, "DEMO"));
-    EXPECT_TRUE(core::demoRequested(3, "  demo "));
-    EXPECT_FALSE(core::demoRequested(4, " demo "));
-    EXPECT_FALSE(core::demoRequested(3, "DEMO now"));
-    EXPECT_EQ(core::versionText(3), "Ver 3.0.g");
-    EXPECT_EQ(core::windowCaption(4).rfind("Orv_Kite 2003     4.0.g", 0), 0u);
+    EXPECT_TRUE(station::demoRequested(3, "DEMO"));
+    EXPECT_TRUE(station::demoRequested(3, "  demo "));
+    EXPECT_FALSE(station::demoRequested(4, " demo "));
+    EXPECT_FALSE(station::demoRequested(3, "DEMO now"));
+    EXPECT_EQ(station::versionText(3), "Ver 3.0.g");
+    EXPECT_EQ(station::windowCaption(4).rfind("Orv_Kite 2003     4.0.g", 0), 0u);
 }
 
 TEST(Startup, FirstRunWritesDefaultsShowsMessageFourAndOpensTheEditorOnTheFirstTick) {
@@ -70,9 +70,9 @@ TEST(Startup, ASecondStartFindsTheConfigurationAndStaysQuiet) {
 
 TEST(Startup, AWronglyNamedDirectoryShowsMessageSixAndEnds) {
     TestStation t;
-    core::StationOptions options;
+    station::StationOptions options;
     options.programDir = "/opt/stations/orbit";
-    core::Station station(*t.store, {t.clock, t.waits, t.dialogs, t.launcher}, options);
+    station::Station station(*t.store, {t.clock, t.waits, t.dialogs, t.launcher}, options);
     station.Form_Load();
     EXPECT_TRUE(station.ended());
     EXPECT_EQ(station.exitCode(), 2);

@@ -78,7 +78,7 @@ TEST_F(Selection, GetSatCfgLoadsOncePerSelection) {
 
 TEST_F(Selection, ANameTheDatabaseLacksSelectsNothingSetsTheMaskAndOpensTheEditor) {
     int editorShown = 0;
-    core::ViewHooks hooks;
+    station::ViewHooks hooks;
     hooks.showSatelliteEditor = [&] { ++editorShown; };
     t.station->setViewHooks(hooks);
     type(t, "AO-7");

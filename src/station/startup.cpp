@@ -1,12 +1,12 @@
 // Start-up: Form_Load and the twenty steps of initialize under their error trap.
 #include "core/messages.h"
-#include "core/program_directory.h"
-#include "core/station.h"
+#include "station/program_directory.h"
+#include "station/station.h"
 
 #include <cmath>
 #include <cstdio>
 
-namespace orv::core {
+namespace orv::station {
 
 namespace {
 constexpr const char* kDdeProgramLinked[] = {
@@ -244,4 +244,4 @@ void Station::initSerialBox() {
     if (openSerialInterfaceBox()) startup_.serialPortOpened = 1;
 }
 
-} // namespace orv::core
+} // namespace orv::station

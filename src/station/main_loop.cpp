@@ -1,10 +1,10 @@
 // The main loop: twenty-two steps per tick, each under its own error trap.
-#include "core/station.h"
 #include "rotator/rotator_drive.h"
+#include "station/station.h"
 
 #include <cstdio>
 
-namespace orv::core {
+namespace orv::station {
 
 namespace {
 constexpr int kLoopSteps = 22;
@@ -302,4 +302,4 @@ void Station::loopRearm() {
     loopTimer_.start(loop_.currentInterval);
 }
 
-} // namespace orv::core
+} // namespace orv::station

@@ -1,15 +1,15 @@
 // The station's interface box: the backends a run uses (the simulated box with
 // --simulate, else the real serial line and printer port), start-up of either
 // variant, and the routines that hand over to the box driver.
-#include "core/station.h"
 #include "platform/port_io.h"
 #include "platform/serial_line.h"
 #include "rotator/box_messages.h"
 #include "rotator/interface_box.h"
 #include "rotator/rotator_drive.h"
 #include "sim/simulated_hardware.h"
+#include "station/station.h"
 
-namespace orv::core {
+namespace orv::station {
 
 void Station::makeBoxBackends() {
     if (options_.simulate) {
@@ -90,4 +90,4 @@ void Station::addBoxStatus() {
                     [this] { return std::to_string(interfaceBox_->elevationCount()); });
 }
 
-} // namespace orv::core
+} // namespace orv::station

@@ -1,13 +1,13 @@
 // The station's rotator drive: built on the interface box, wired to the loop timer,
 // the radios and the propagator, and the routines that hand over to it.
-#include "core/station.h"
 #include "radio/radios.h"
 #include "rotator/interface_box.h"
 #include "rotator/rotator_drive.h"
+#include "station/station.h"
 
 #include <memory>
 
-namespace orv::core {
+namespace orv::station {
 
 namespace {
 using rotator::degreesText;
@@ -96,4 +96,4 @@ void Station::rotators() {
     rotatorDrive_->rotators();
 }
 
-} // namespace orv::core
+} // namespace orv::station

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace orv::core {
+namespace orv::station {
 
 // 3 or 4 when the directory's last nine characters, upper-cased, are ORV_KITE3 or
 // ORV_KITE4; nothing otherwise.
@@ -17,4 +17,4 @@ bool demoRequested(int variant, const std::string& commandLine);
 std::string versionText(int variant); // "Ver 3.0.g"
 std::string windowCaption(int variant);
 
-} // namespace orv::core
+} // namespace orv::station

@@ -2,11 +2,11 @@
 // editor, and the main loop's set-up of a new selection.
 #include "core/number_text.h"
 #include "core/satellite_editor.h"
-#include "core/station.h"
 #include "orbit/element_store.h"
 #include "rotator/interface_box.h"
+#include "station/station.h"
 
-namespace orv::core {
+namespace orv::station {
 
 namespace {
 // How long the serial box is given to settle after the previous radios were shut down.
@@ -95,4 +95,4 @@ void Station::bindSatelliteGestures() {
     panel_.bind("lbl_Up_read", Gesture::DblClick, [this](int) { lbl_Up_read_DblClick(); });
 }
 
-} // namespace orv::core
+} // namespace orv::station

@@ -1,8 +1,11 @@
-#include "core/program_directory.h"
+#include "station/program_directory.h"
 
 #include "core/number_text.h"
 
-namespace orv::core {
+namespace orv::station {
+
+using core::trimmed;
+using core::upperCased;
 
 std::optional<int> variantFromDirectory(const std::string& programDir) {
     std::string dir = programDir;
@@ -28,4 +31,4 @@ std::string windowCaption(int variant) {
            "g" + "  Satellite Station Controller";
 }
 
-} // namespace orv::core
+} // namespace orv::station

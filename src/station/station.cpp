@@ -1,4 +1,4 @@
-#include "core/station.h"
+#include "station/station.h"
 
 #include "core/messages.h"
 #include "core/satellite_editor.h"
@@ -15,7 +15,7 @@
 
 #include <cstdio>
 
-namespace orv::core {
+namespace orv::station {
 
 namespace {
 // The tuning controls the tracking-data mask hides.
@@ -269,4 +269,4 @@ std::string Station::trackingValue(const char* format, double value, bool fromPr
     return text;
 }
 
-} // namespace orv::core
+} // namespace orv::station

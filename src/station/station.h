@@ -50,8 +50,13 @@ class Keplers;
 } // namespace orv::orbit
 
 namespace orv::core {
-
 class SatelliteEditor;
+} // namespace orv::core
+
+namespace orv::station {
+
+// The station is built from the foundations' records throughout.
+using namespace orv::core;
 
 // Thrown to end the program at once; caught where control entered the station.
 struct ProgramEnded {
@@ -315,4 +320,4 @@ private:
     int exitCode_ = 0;
 };
 
-} // namespace orv::core
+} // namespace orv::station

@@ -1,15 +1,15 @@
 // Routines of subsystems that are not built yet. Each is a named no-op so that
 // start-up and the main loop already call everything in its place; the subsystem
 // that owns a routine replaces its body here with a call into its own unit.
-#include "core/station.h"
 #include "orbit/element_import.h"
 #include "orbit/element_store.h"
 #include "orbit/keplers.h"
 #include "radio/radios.h"
+#include "station/station.h"
 
 #include <cstdio>
 
-namespace orv::core {
+namespace orv::station {
 
 // Horizon table.
 void Station::readHorizonTable() {}
@@ -67,4 +67,4 @@ void Station::pollDdeSource() {}
 void Station::handPendingPcrReply() {}
 void Station::clear_make_pcr1000() {}
 
-} // namespace orv::core
+} // namespace orv::station
