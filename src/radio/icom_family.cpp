@@ -18,10 +18,85 @@ constexpr int kCloseWaitMs = 100;
 int bandOf(double mhz) {
     return static_cast<int>(std::floor(mhz / 100));
 }
+
+// A satellite radio carrying both links receives on its sub band.
+int downlinkBand(const RadioOnLink& radio) {
+    if (!radio.model.satellite) return 0;
+    return radio.bothLinks ? kCivSubBand : kCivMainBand;
+}
+
+int uplinkBand(const RadioOnLink& radio) {
+    return radio.model.satellite ? kCivMainBand : 0;
+}
 } // namespace
 
-IcomFamily::IcomFamily(IcomWiring wiring, IcomHooks hooks)
+IcomFamily::IcomFamily(FamilyWiring wiring, FamilyHooks hooks)
     : wiring_(wiring), hooks_(std::move(hooks)) {}
+
+// The receivers serve only the downlink: as uplink radio they are left alone.
+void IcomFamily::setUpUplink(const RadioOnLink& radio) {
+    if (!radio.model.uplink) return;
+    setUpTransceiver(radio.model, uplinkBand(radio), kUplinkTransfer);
+}
+
+void IcomFamily::setUpDownlink(const RadioOnLink& radio) {
+    switch (radio.model.family) {
+    case RadioFamily::IcomR8500:
+        init8500(kDownlinkTransfer);
+        break;
+    case RadioFamily::IcomR9000:
+        wiring_.state.satelliteFlag = 0;
+        init_R9000(wiring_.plan.downlinkMode, kDownlinkTransfer);
+        break;
+    default:
+        setUpTransceiver(radio.model, downlinkBand(radio), kDownlinkTransfer);
+        break;
+    }
+}
+
+void IcomFamily::tuneUplink(const RadioOnLink& radio) {
+    if (!radio.model.uplink) return;
+    tuneTransceiver(radio.model, 0, uplinkBand(radio));
+}
+
+void IcomFamily::tuneDownlink(const RadioOnLink& radio) {
+    if (radio.model.family == RadioFamily::IcomR8500)
+        R8500();
+    else
+        tuneTransceiver(radio.model, 1, downlinkBand(radio)); // the IC-R7000/R9000 too
+}
+
+// A satellite radio is read on the band its downlink is tuned on.
+void IcomFamily::readBackDownlink(const RadioOnLink& radio) {
+    readback_icom_rx(radio.model.civAddress, downlinkBand(radio), radio.model.satellite ? 1 : 0, 0,
+                     wiring_.state.satelliteRig);
+}
+
+void IcomFamily::closeUplink(const RadioOnLink& radio) {
+    if (radio.model.uplink) icom_close(kUplinkTransfer);
+}
+
+void IcomFamily::closeDownlink(const RadioOnLink& /*radio*/) {
+    icom_close(kDownlinkTransfer);
+}
+
+void IcomFamily::setUpTransceiver(const RadioModel& model, int mainSub, int transfer) {
+    auto& state = wiring_.state;
+    state.satelliteFlag = model.satellite ? 1 : 0;
+    state.mainSub = mainSub;
+    init_icom(mainSub, state.satelliteFlag, state.directionIndex, state.vfo, state.splits,
+              state.satelliteRig, transfer);
+}
+
+void IcomFamily::tuneTransceiver(const RadioModel& model, int directionIndex, int mainSub) {
+    auto& state = wiring_.state;
+    state.satelliteFlag = model.satellite ? 1 : 0;
+    state.mainSub = mainSub;
+    int mdc = directionIndex;
+    int address = model.civAddress; // a copy: Icom() clears what it is handed
+    Icom(state.frequencyText, mdc, state.mainSub, state.satelliteFlag, state.vfo, address,
+         state.satelliteRig);
+}
 
 void IcomFamily::send(int transfer, uint8_t address, uint8_t command, std::vector<uint8_t> data) {
     wiring_.link.sendCommand(transfer, civFrame(address, command, std::move(data)));

@@ -1,38 +1,25 @@
 // The Icom CI-V radios: set-up, tuning, read-back and close of the transceivers,
-// and the IC-R8500, IC-R7000 and IC-R9000 receivers. Several arguments are taken
-// by reference and reset, as the dispatch relies on.
+// and the IC-R8500, IC-R7000 and IC-R9000 receivers. Several arguments of the
+// CI-V routines are taken by reference and reset, as their callers rely on.
 #pragma once
 
-#include "core/box_frame.h"
-#include "platform/waits.h"
-#include "radio/frequency_plan.h"
-#include "radio/radio_link.h"
-#include "radio/radio_state.h"
+#include "radio/family_driver.h"
 
-#include <functional>
-#include <optional>
 #include <string>
 
 namespace orv::radio {
 
-struct IcomWiring {
-    RadioLink& link;
-    RadioState& state;
-    const FrequencyPlan& plan;
-    const core::BoxReply& reply;
-    platform::Waits& waits;
-};
-
-struct IcomHooks {
-    std::function<void()> ins;
-    std::function<void(double readingMHz)> adjust_read;
-    std::function<void()> releaseInhibits; // the inhibit labels' click handlers
-    std::function<std::optional<int>()> memoryChannel;
-};
-
-class IcomFamily {
+class IcomFamily final : public FamilyDriver {
 public:
-    IcomFamily(IcomWiring wiring, IcomHooks hooks);
+    IcomFamily(FamilyWiring wiring, FamilyHooks hooks);
+
+    void setUpUplink(const RadioOnLink& radio) override;
+    void setUpDownlink(const RadioOnLink& radio) override;
+    void tuneUplink(const RadioOnLink& radio) override;
+    void tuneDownlink(const RadioOnLink& radio) override;
+    void readBackDownlink(const RadioOnLink& radio) override;
+    void closeUplink(const RadioOnLink& radio) override;
+    void closeDownlink(const RadioOnLink& radio) override;
 
     void init_icom(int main_sub, int& full_duplex, int& mdx, int& vfo, int& splits, int& satrig,
                    int transfer);
@@ -45,12 +32,14 @@ public:
     void init_R9000(const std::string& para4, int transfer);
 
 private:
+    void setUpTransceiver(const RadioModel& model, int mainSub, int transfer);
+    void tuneTransceiver(const RadioModel& model, int directionIndex, int mainSub);
     void send(int transfer, uint8_t address, uint8_t command, std::vector<uint8_t> data = {});
     bool inhibited(int directionIndex) const;
     void readReply(uint8_t address);
 
-    IcomWiring wiring_;
-    IcomHooks hooks_;
+    FamilyWiring wiring_;
+    FamilyHooks hooks_;
 };
 
 } // namespace orv::radio

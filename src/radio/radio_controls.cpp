@@ -1,6 +1,5 @@
 #include "radio/radio_controls.h"
 
-#include "radio/civ_frames.h"
 #include "radio/radio_colours.h"
 
 namespace orv::radio {
@@ -57,12 +56,11 @@ void RadioControls::releaseInhibits() {
 
 void RadioControls::sendPtt(bool transmit) {
     wiring_.waits.timerx(kPttSettleMs);
-    wiring_.link.sendCommand(kUplinkTransfer, civFrame(kCivIc910Address, civ::kTransmit,
-                                                       {0x00, static_cast<uint8_t>(transmit)}));
+    wiring_.dispatch.switchTransmit(transmit);
 }
 
 void RadioControls::lbl_ptt_off_Click() {
-    if (!hooks_.pttEnabled() || !wiring_.dispatch.oneIc910()) return;
+    if (!hooks_.pttEnabled() || !wiring_.dispatch.pttRadio()) return;
     wiring_.link.whenIdle([this] {
         wiring_.panel.setVisible("lbl_ptt_off", false);
         wiring_.panel.setVisible("lbl_ptt_on", true);
@@ -74,7 +72,7 @@ void RadioControls::lbl_ptt_off_Click() {
 }
 
 void RadioControls::lbl_ptt_on_Click() {
-    if (!hooks_.pttEnabled() || !wiring_.dispatch.oneIc910()) return;
+    if (!hooks_.pttEnabled() || !wiring_.dispatch.pttRadio()) return;
     wiring_.link.whenIdle([this] {
         wiring_.panel.setVisible("lbl_ptt_on", false);
         wiring_.panel.setVisible("lbl_ptt_off", true);

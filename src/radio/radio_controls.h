@@ -1,5 +1,5 @@
-// The radio gestures of the panel: the Doppler inhibit labels, PTT on an IC-910
-// carrying both links, and the read-back of the downlink radio's dial.
+// The radio gestures of the panel: the Doppler inhibit labels, PTT on the one radio
+// that carries both links (IC-910), and the read-back of the downlink radio's dial.
 #pragma once
 
 #include "core/panel.h"

@@ -1,6 +1,8 @@
-// Radio set-up and dispatch: turns the record's radio numbers into the family
-// drivers' set-up, tuning, read-back and close calls, with the band, flag and
-// prefix each model needs.
+// Radio set-up and dispatch: turns the record's radio numbers into the set-up,
+// tuning, read-back, transmit switching and close calls of the family drivers
+// (family_driver.h), doing what is common to every family: the direction, the
+// transfer code, the header values and capabilities the model list gives, and the
+// panel's radio labels.
 #pragma once
 
 #include "core/panel.h"
@@ -8,8 +10,7 @@
 #include "platform/waits.h"
 #include "radio/doppler_state.h"
 #include "radio/frequency_plan.h"
-#include "radio/icom_family.h"
-#include "radio/later_families.h"
+#include "radio/radio_families.h"
 #include "radio/radio_link.h"
 #include "radio/radio_model.h"
 #include "radio/radio_state.h"
@@ -24,8 +25,7 @@ struct DispatchWiring {
     const DopplerState& doppler;
     RadioState& state;
     RadioLink& link;
-    IcomFamily& icom;
-    LaterFamilies& later;
+    RadioFamilies& families;
     core::Panel& panel;
     platform::Waits& waits;
 };
@@ -46,24 +46,28 @@ public:
     void catcontrol_rx();
     // Reads the downlink radio's dial; false when that radio has no read-back.
     bool readBackDownlink();
+    // Transmit (true) or receive on the radio carrying both links; only when pttRadio().
+    void switchTransmit(bool transmit);
     void shut_down_radios();
 
     const RadioModel& uplinkModel() const { return radioModel(wiring_.satellite.uplink.radio); }
     const RadioModel& downlinkModel() const { return radioModel(wiring_.satellite.downlink.radio); }
-    // One IC-910 carries both links.
-    bool oneIc910() const;
+    // One radio carries both links and switches between transmit and receive.
+    bool pttRadio() const;
 
 private:
     void waitForSerialFrame();
     void initUplink();
     void initDownlink();
-    void initIcom(const RadioModel& model, int mainSub, int transfer);
-    void tuneIcom(const RadioModel& model, int directionIndex, int mainSub);
     void showRadioLabels();
     void closeUplink();
     void closeDownlink();
     bool sameRadioBothLinks() const;
-    int downlinkBand(const RadioModel& model) const;
+    RadioOnLink uplinkRadio() const { return {uplinkModel(), sameRadioBothLinks()}; }
+    RadioOnLink downlinkRadio() const { return {downlinkModel(), sameRadioBothLinks()}; }
+    FamilyDriver& driverOf(const RadioModel& model) {
+        return wiring_.families.driverFor(model.family);
+    }
 
     DispatchWiring wiring_;
     DispatchHooks hooks_;

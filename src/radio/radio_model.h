@@ -1,7 +1,7 @@
 // The numbered list of radios a satellite record can name for its uplink and
 // downlink, 0 (no radio) to 38, with what sets each model apart: its command
-// family, its CI-V address, whether it is a satellite (full-duplex) radio and
-// on which link it serves.
+// family, its CI-V address, whether it is a satellite (full-duplex) radio, on
+// which link it serves, and the capabilities the dispatch asks for.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +10,8 @@
 
 namespace orv::radio {
 
-// One command family per driver unit; the dispatch selects the driver by it.
+// The command family of a model; the dispatch hands its calls to the family driver
+// registered for it (radio_families.h).
 enum class RadioFamily {
     None,
     Ft736,     // Yaesu FT-736R
@@ -40,9 +41,22 @@ struct RadioModel {
     // The satellite-radio flag the downlink set-up hands a Kenwood when it is not the
     // satellite flag (the TS-711 takes 8 there, and 0 for tuning).
     int downlinkSetupFlag = -1;
-    // Names the panel shows instead of `name` at one moment (number 29 only).
-    const char* loadedUplinkName = nullptr;        // after a satellite is loaded
-    const char* initialisedDownlinkName = nullptr; // after the radios are initialised
+    // The direction parameter of the radio header for sends to this radio.
+    int directionParameter = 0;
+    // Extra CAT delay (ms) every frame waits while this radio serves the uplink.
+    double uplinkCatDelayMs = 0;
+    // The downlink radio's dial can be read back.
+    bool readBack = false;
+    // Carrying both links, the radio switches between transmit and receive (PTT).
+    bool pttBothLinks = false;
+    // Carrying both links, the radio is set up once (by its uplink set-up) and closed
+    // once (by its uplink close).
+    bool setUpOnceForBothLinks = false;
+    bool closedOnceForBothLinks = false;
+    // Names the panel shows instead of `name` at one moment.
+    const char* loadedUplinkName = nullptr;        // uplink, after a satellite is loaded
+    const char* initialisedUplinkName = nullptr;   // uplink, after the radios are initialised
+    const char* initialisedDownlinkName = nullptr; // downlink, after the radios are initialised
 };
 
 inline constexpr int kRadioModelCount = 39; // 0 to 38

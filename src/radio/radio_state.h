@@ -24,7 +24,6 @@ struct RadioState {
     int uplinkInhibit = 0;   // 1: do not retune the uplink radio
     int downlinkInhibit = 0; // 1: do not retune the downlink radio
     int ft847SameBand = 0;
-    int ic910BothLinks = 0;
     int uplinkInitialised = 0;
     int downlinkInitialised = 0;
     int readDone = 0;

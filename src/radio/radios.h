@@ -13,10 +13,9 @@
 #include "radio/doppler_pass.h"
 #include "radio/doppler_state.h"
 #include "radio/frequency_plan.h"
-#include "radio/icom_family.h"
-#include "radio/later_families.h"
 #include "radio/radio_controls.h"
 #include "radio/radio_dispatch.h"
+#include "radio/radio_families.h"
 #include "radio/radio_link.h"
 #include "radio/radio_state.h"
 #include "radio/tuning_controls.h"
@@ -87,7 +86,8 @@ public:
     RadioState& state() { return state_; }
     RadioLink& link() { return link_; }
     RadioDispatch& dispatch() { return dispatch_; }
-    IcomFamily& icom() { return icom_; }
+    IcomFamily& icom() { return families_.icom(); }
+    RadioFamilies& families() { return families_; }
     TuningControls& tuning() { return tuning_; }
     RadioControls& controls() { return controls_; }
     DopplerPass& pass() { return pass_; }
@@ -110,9 +110,8 @@ private:
     FrequencyPlan plan_;
     DopplerState doppler_;
     RadioState state_;
-    LaterFamilies later_;
     RadioLink link_;
-    IcomFamily icom_;
+    RadioFamilies families_;
     RadioDispatch dispatch_;
     DopplerPass pass_;
     TuningControls tuning_;

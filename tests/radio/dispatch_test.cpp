@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 using namespace orv;
 using namespace orv::test;
 
@@ -177,4 +179,14 @@ TEST(Dispatch, PttOnlyForOneIcNineTenWithThePttFlag) {
     EXPECT_EQ(f.payloads().back(), civ(0x60, 0x1C, {0x00, 0x00}));
     EXPECT_EQ(f.radios->state().uplinkInhibit, 1);
     EXPECT_EQ(f.radios->state().downlinkInhibit, 0);
+}
+
+TEST(Dispatch, ReadBackOnlyWhereTheDownlinkRadioHasOne) {
+    const std::set<int> withoutReadBack = {0, 1, 16, 20, 23, 30, 34, 39};
+    for (int radio = 0; radio <= 39; ++radio) {
+        RadioFixture f(4);
+        f.useRadios(10, radio);
+        EXPECT_EQ(f.radios->dispatch().readBackDownlink(), !withoutReadBack.contains(radio))
+            << radio;
+    }
 }
