@@ -19,6 +19,7 @@ constexpr FaultRow kFaults[] = {
     {FaultKind::Reset, "reset", "the box resets itself"},
     {FaultKind::Garbled, "garbled", "the box replies with random bytes"},
     {FaultKind::Stuck, "stuck", "the rotators do not move"},
+    {FaultKind::RadioOff, "radio-off", "the radios are switched off"},
 };
 
 std::string knownFaults() {

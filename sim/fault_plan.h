@@ -15,6 +15,7 @@ enum class FaultKind {
     Reset,    // the box resets itself once
     Garbled,  // replies are random bytes
     Stuck,    // the rotators do not move
+    RadioOff, // the radios on the ports are switched off: they neither act nor answer
 };
 
 struct FaultPlan {

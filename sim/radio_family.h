@@ -24,6 +24,9 @@ public:
     virtual RadioExchange handle(const std::vector<uint8_t>& command) = 0;
     // The frequency on the dial of the radio last addressed, in Hz; nothing before any.
     virtual std::optional<uint64_t> dialHz() const = 0;
+    // The dial a link uses on a radio carrying it: where it transmits for the uplink,
+    // where it receives for the downlink. By default the dial last addressed.
+    virtual std::optional<uint64_t> linkDialHz(bool /*uplink*/) const { return dialHz(); }
 };
 
 // "435.123450": a frequency in MHz with six decimals.

@@ -20,6 +20,8 @@ public:
     RadioExchange deliver(const std::vector<uint8_t>& command);
     // The family's dial of the radio last addressed on this port, in Hz.
     std::optional<uint64_t> dialHz() const;
+    // The dial of one link on the radio last addressed (see RadioFamily::linkDialHz).
+    std::optional<uint64_t> linkDialHz(bool uplink) const;
     int number() const { return number_; }
     // The family by name ("CI-V"), for tests and status; null when unknown.
     RadioFamily* family(const std::string& name);

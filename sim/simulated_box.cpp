@@ -102,6 +102,12 @@ void SimulatedBox::forwardRadio(const RadioCommand& radio) {
             " bytes dropped");
         return;
     }
+    if (fault() == FaultKind::RadioOff) {
+        log(where + std::to_string(radio.baud) + " Bd: the radio is switched off; " +
+            std::to_string(radio.payload.size()) + " bytes unanswered");
+        if (radio.read) radioData_.assign(static_cast<size_t>(std::max(radio.replyLength, 0)), 0);
+        return;
+    }
     const RadioExchange exchange = radioPort(radio.port).deliver(radio.payload);
     log(where + std::to_string(radio.baud) + " Bd: " + exchange.description);
     if (!radio.read) return;

@@ -15,7 +15,8 @@ TEST(FaultPlan, NamesAndStartTimes) {
                  {"not-ready", FaultKind::NotReady, 0},
                  {"reset@12.5", FaultKind::Reset, 12.5},
                  {"garbled@0", FaultKind::Garbled, 0},
-                 {"stuck@30", FaultKind::Stuck, 30}};
+                 {"stuck@30", FaultKind::Stuck, 30},
+                 {"radio-off@5", FaultKind::RadioOff, 5}};
     for (const auto& c : cases) {
         std::string error;
         const auto plan = parseFaultPlan(c.text, error);
