@@ -57,12 +57,6 @@ void Station::updatePanelForNewSelection() {
     radios_->resetForSelection();
 }
 
-// Linked tracking programs: no program answers until the links exist.
-bool Station::probeDdeSource(int) {
-    return false;
-}
-void Station::pollDdeSource() {}
-
 // PCR-1000 receiver: its pending reply and its panel controls.
 void Station::handPendingPcrReply() {}
 void Station::clear_make_pcr1000() {}

@@ -252,7 +252,8 @@ void Station::loopNewSelection() {
 }
 
 void Station::loopPosition() {
-    if (loop_.selectedSatellite == kNoSatellite || loop_.trackingSource != 1) return;
+    if (loop_.selectedSatellite == kNoSatellite) return;
+    if (positionFromProgram()) return takeProgramPosition();
     keplers(loop_.selectedSatellite);
 }
 

@@ -1,5 +1,6 @@
 // Start-up: Form_Load and the twenty steps of initialize under their error trap.
 #include "core/messages.h"
+#include "dde/dde_sources.h"
 #include "station/program_directory.h"
 #include "station/station.h"
 
@@ -7,18 +8,6 @@
 #include <cstdio>
 
 namespace orv::station {
-
-namespace {
-constexpr const char* kDdeProgramLinked[] = {
-    "",
-    "",
-    "Interfaced with the WISP program.",
-    "Interfaced with the Nova for Windows program.",
-    "Interfaced with the WinOrbit program.",
-    "Interfaced with the WXTrax program.",
-    "Interfaced with the SatPC32 program.",
-};
-} // namespace
 
 void Station::Form_Load() {
     guarded([this] {
@@ -204,10 +193,10 @@ void Station::initTrackingSource() {
         return;
     }
     loop_.mapUsed = 0;
-    for (int source = 2; source <= 6; ++source) {
-        if (probeDdeSource(source)) {
-            loop_.trackingSource = source;
-            panel_.setCaption("lbl_standalone", kDdeProgramLinked[source]);
+    for (const auto& program : dde::ddeSources()) {
+        if (probeDdeSource(program.trackingSource)) {
+            loop_.trackingSource = program.trackingSource;
+            panel_.setCaption("lbl_standalone", program.linkedCaption);
             panel_.setCaption("lbl_sat_name", kNoSatellite);
             return;
         }

@@ -2,6 +2,7 @@
 
 #include "core/messages.h"
 #include "core/satellite_editor.h"
+#include "dde/dde_link.h"
 #include "orbit/element_controls.h"
 #include "orbit/element_store.h"
 #include "orbit/keplers.h"
@@ -47,6 +48,7 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     addRotatorStatus();
     wireRadios();
     wireOrbit();
+    wireDde();
 }
 
 Station::~Station() = default;
@@ -252,18 +254,30 @@ void Station::wireOrbit() {
         std::move(hooks));
     elementControls_->bind(panel_);
 
-    statusLine_.add("az", [this] { return trackingValue("%.1f", tracking_.azimuth, false); });
-    statusLine_.add("el", [this] { return trackingValue("%.1f", tracking_.elevation, false); });
-    statusLine_.add("range", [this] { return trackingValue("%.0f", tracking_.range, true); });
-    statusLine_.add("rr", [this] { return trackingValue("%.3f", tracking_.rangeRate, true); });
-    statusLine_.add("ma", [this] { return trackingValue("%.0f", tracking_.ma256, true); });
+    using Origin = ValueOrigin;
+    statusLine_.add(
+        "az", [this] { return trackingValue("%.1f", tracking_.azimuth, Origin::AnyPosition); });
+    statusLine_.add(
+        "el", [this] { return trackingValue("%.1f", tracking_.elevation, Origin::AnyPosition); });
+    statusLine_.add("range",
+                    [this] { return trackingValue("%.0f", tracking_.range, Origin::Propagator); });
+    statusLine_.add("rr", [this] {
+        return trackingValue("%.3f", tracking_.rangeRate, Origin::PropagatorOrProgram);
+    });
+    statusLine_.add("ma", [this] {
+        return trackingValue("%.0f", tracking_.ma256, Origin::PropagatorOrProgram);
+    });
 }
 
-// A tracking value for the status line; "-" while no satellite is tracked (or, for the
-// propagator's own values, while it has no elements for it).
-std::string Station::trackingValue(const char* format, double value, bool fromPropagator) const {
+// A tracking value for the status line; "-" while no satellite is tracked, or while
+// the value's origin has nothing for it (the propagator no elements, a linked program
+// that names satellites no position).
+std::string Station::trackingValue(const char* format, double value, ValueOrigin origin) const {
     if (loop_.selectedSatellite == kNoSatellite) return {};
-    if (fromPropagator && (loop_.trackingSource != 1 || !loop_.elementsValid)) return {};
+    if (origin != ValueOrigin::AnyPosition) {
+        if (!loop_.elementsValid) return {};
+        if (positionFromProgram() && origin == ValueOrigin::Propagator) return {};
+    }
     char text[32];
     std::snprintf(text, sizeof text, format, value);
     return text;

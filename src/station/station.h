@@ -26,9 +26,14 @@
 #include <string_view>
 
 namespace orv::platform {
+class DdeClient;
 class PortIo;
 class SerialLine;
 } // namespace orv::platform
+
+namespace orv::dde {
+class DdeLink;
+} // namespace orv::dde
 
 namespace orv::radio {
 class Radios;
@@ -191,6 +196,11 @@ public:
     radio::Radios& radios() { return *radios_; }
     // Puts the box driver on other backends (tests do); call before Form_Load.
     void useBoxBackends(platform::SerialLine& line, platform::PortIo& ports);
+    // Linked mode: the conversations with a tracking program (local sockets of this
+    // user unless a test puts in another client before Form_Load) and the link.
+    void useDdeClient(platform::DdeClient& client) { ddeClient_ = &client; }
+    platform::DdeClient& ddeClient();
+    dde::DdeLink& ddeLink() { return *ddeLink_; }
 
     // Orbit units, for the subsystems the station wires to them.
     orbit::ElementStore& elementStore() { return *elementStore_; }
@@ -228,7 +238,10 @@ private:
     void bindGestures();
     void bindSatelliteGestures();
     void wireOrbit();
-    std::string trackingValue(const char* format, double value, bool fromPropagator) const;
+    // Where a status-line value may come from: any position, the station's own
+    // propagator, or that propagator or the linked program that supplies positions.
+    enum class ValueOrigin { AnyPosition, Propagator, PropagatorOrProgram };
+    std::string trackingValue(const char* format, double value, ValueOrigin origin) const;
     void showMessage(const std::string& text);
     void handleStartupFailure(const StartupFailure& failure);
     void registryGateStep(int step);
@@ -241,6 +254,11 @@ private:
     void makeRotatorDrive();
     void addRotatorStatus();
     void setLoopTimerEnabled(bool enabled);
+    void wireDde();
+    bool positionFromProgram() const;
+    void takeProgramPosition();
+    void pokeNovaForTypedName();
+    void linkLost();
 
     // Routines of subsystems that arrive later; each is a no-op until then.
     void readHorizonTable();
@@ -312,6 +330,9 @@ private:
     std::unique_ptr<rotator::InterfaceBox> interfaceBox_; // after its backends: goes first
     std::unique_ptr<rotator::RotatorDrive> rotatorDrive_; // drives the box: goes before it
     std::unique_ptr<radio::Radios> radios_;               // sends through the box: goes before it
+    std::unique_ptr<platform::DdeClient> ownDdeClient_;
+    platform::DdeClient* ddeClient_ = nullptr;
+    std::unique_ptr<dde::DdeLink> ddeLink_;
     bool inMainLoop_ = false;
     ViewHooks view_;
     QTimer loopTimer_;
