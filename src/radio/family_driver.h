@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace orv::radio {
 
@@ -36,6 +37,9 @@ struct FamilyHooks {
     std::function<void(double readingMHz)> adjust_read; // a dial reading becomes the plan
     std::function<void()> releaseInhibits;              // the inhibit labels' click handlers
     std::function<std::optional<int>()> memoryChannel;  // selected at close, or none
+    std::function<bool()> pttFlag; // the record switches transmit and receive by PTT
+    std::function<void(const std::string&)> showMessage; // a message box with OK
+    std::function<void()> silenceBox; // demonstration mode: the box is not touched again
 };
 
 // The radio a call is about: its model, and whether that one radio carries both links.

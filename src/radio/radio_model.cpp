@@ -57,11 +57,12 @@ constexpr RadioModel ts711() {
     return model;
 }
 
-// One IC-910 carrying both links is set up once and switched between TX and RX.
+// One IC-910 carrying both links is set up and closed once and switched between TX and RX.
 constexpr RadioModel ic910() {
     RadioModel model = upDown(27, "IC-910", F::Ic910, 0x60);
     model.pttBothLinks = true;
     model.setUpOnceForBothLinks = true;
+    model.closedOnceForBothLinks = true;
     return model;
 }
 

@@ -50,6 +50,8 @@ struct RadiosHooks {
     std::function<void()> startLoopTimer;
     std::function<void()> reloadSatellite; // GetSatCfg of the selected satellite
     std::function<bool()> runEnded;
+    std::function<void(const std::string&)> showMessage; // a message box with OK
+    std::function<void()> silenceBox; // a radio found missing: demonstration mode
 };
 
 // Hooks for radios without a station (a dry run, a test, a benchmark): a satellite is

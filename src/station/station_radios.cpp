@@ -43,6 +43,8 @@ void Station::wireRadios() {
     hooks.startLoopTimer = [this] { loopTimer_.start(loop_.currentInterval); };
     hooks.reloadSatellite = [this] { GetSatCfg(loop_.selectedSatellite); };
     hooks.runEnded = [this] { return ended_; };
+    hooks.showMessage = [this](const std::string& text) { showMessage(text); };
+    hooks.silenceBox = [this] { demo_mode(); };
     radios_ = std::make_unique<radio::Radios>(
         radio::RadiosWiring{panel_, platform_.waits, config_, startup_, currentSatellite_,
                             currentRecord_, tracking_, boxFrame_, boxReply_, radioLinkTiming_},

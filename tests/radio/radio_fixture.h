@@ -43,6 +43,8 @@ struct RadioFixture {
         };
         hooks.startLoopTimer = [this] { timerActive = true; };
         hooks.reloadSatellite = [this] { load(); };
+        hooks.showMessage = [this](const std::string& text) { messages.push_back(text); };
+        hooks.silenceBox = [this] { ++silenced; };
         radios = std::make_unique<radio::Radios>(radio::RadiosWiring{panel, waits, config, startup,
                                                                      satellite, record, tracking,
                                                                      frame, reply, timing},
@@ -74,6 +76,13 @@ struct RadioFixture {
         }
         return out;
     }
+    // The payload of every frame sent so far as text, without the marker.
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const auto& bytes : payloads())
+            out.emplace_back(bytes.begin(), bytes.end());
+        return out;
+    }
     // Puts a CI-V reply where the variant's box returns radio bytes.
     void scriptReply(const Bytes& bytes) {
         const int first = startup.variant == 3 ? 1 : 9;
@@ -96,6 +105,8 @@ struct RadioFixture {
     int timerStops = 0;
     int reads = 0;
     int radioSetupDone = 0;
+    std::vector<std::string> messages;
+    int silenced = 0;
     std::vector<core::BoxFrame> sent;
     std::function<void()> onOuts;
     std::unique_ptr<radio::Radios> radios;
