@@ -77,10 +77,11 @@ void BM_DopplerArithmetic(benchmark::State& state) {
     double rangeRate = -7.0;
     for (auto _ : state) {
         rangeRate += 1e-6;
-        const int up = radio::dopplerHz(145.9000001, rangeRate, 1);
-        const int down = radio::dopplerHz(435.8000001, rangeRate, 1);
-        const auto upText = radio::frequencyText(radio::uplinkAtRadio(145.9000001, up, 0));
-        const auto downText = radio::frequencyText(radio::downlinkAtRadio(435.8000001, down, 0));
+        const int up = radio::dopplerHz(145.9000001, rangeRate);
+        const int down = radio::dopplerHz(435.8000001, rangeRate);
+        const auto upText = radio::dialText(radio::uplinkDialHz(145.9000001, up, 0).value_or(0));
+        const auto downText =
+            radio::dialText(radio::downlinkDialHz(435.8000001, down, 0).value_or(0));
         benchmark::DoNotOptimize(upText);
         benchmark::DoNotOptimize(downText);
     }

@@ -24,20 +24,33 @@ std::string swappedSideband(const std::string& mode) {
     return mode;
 }
 
-int dopplerHz(double mhz, double rangeRateKmS, int sign) {
-    const double hz = std::floor(-mhz * rangeRateKmS / kSpeedOfLightKmS * 1000000.0 * sign);
+int dopplerHz(double mhz, double rangeRateKmS) {
+    const double hz = std::floor(-mhz * rangeRateKmS / kSpeedOfLightKmS * 1000000.0);
     if (!std::isfinite(hz) || std::fabs(hz) > 1e9) return 0;
     return static_cast<int>(hz);
 }
 
-double uplinkAtRadio(double uplinkMHz, int uplinkDopplerHz, double upConverterMHz) {
-    const double shifted = std::fabs(uplinkMHz - uplinkDopplerHz / 1000000.0);
-    return std::fabs(shifted - upConverterMHz);
+namespace {
+// Beyond this no band we serve; also keeps the arithmetic in range.
+constexpr double kHighestHz = 1e12;
+
+std::optional<int64_t> dialThroughConverter(double onAirMHz, double converterMHz) {
+    const double airHz = std::floor(std::fabs(onAirMHz) * 1e6);
+    const double loHz = std::round(converterMHz * 1e6);
+    if (!std::isfinite(airHz) || !std::isfinite(loHz) || airHz >= kHighestHz ||
+        std::fabs(loHz) >= kHighestHz)
+        return std::nullopt;
+    return static_cast<int64_t>(std::fabs(airHz - loHz));
+}
+} // namespace
+
+std::optional<int64_t> uplinkDialHz(double uplinkMHz, int uplinkDopplerHz, double upConverterMHz) {
+    return dialThroughConverter(uplinkMHz - uplinkDopplerHz / 1000000.0, upConverterMHz);
 }
 
-double downlinkAtRadio(double downlinkMHz, int downlinkDopplerHz, double downConverterMHz) {
-    const double shifted = std::fabs(downlinkMHz + downlinkDopplerHz / 1000000.0);
-    return std::fabs(shifted - downConverterMHz);
+std::optional<int64_t> downlinkDialHz(double downlinkMHz, int downlinkDopplerHz,
+                                      double downConverterMHz) {
+    return dialThroughConverter(downlinkMHz + downlinkDopplerHz / 1000000.0, downConverterMHz);
 }
 
 double transponderUplink(double downlinkMHz, double uplinkMHz, double transponderMHz) {

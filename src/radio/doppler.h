@@ -2,6 +2,7 @@
 // Doppler in whole Hz, range rate in km/s (positive while the distance grows).
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -10,20 +11,25 @@ namespace orv::radio {
 inline constexpr double kSpeedOfLightKmS = 299792.458;
 
 // +1, or -1 when a converter's L.O. lies above the signal and so inverts the
-// Doppler direction (and the sideband) at the radio.
+// sideband and the direction the dial turns at the radio.
 int linkSign(double signalMHz, double converterMHz);
 
 // "LSB" and "USB" exchanged; any other mode unchanged.
 std::string swappedSideband(const std::string& mode);
 
-// Int(-f x rangeRate / c x 1e6 x sign), Int taking the next lower whole number.
-// 0 when the range rate is not a number.
-int dopplerHz(double mhz, double rangeRateKmS, int sign);
+// The Doppler shift of a link on the air, Int(-f x rangeRate / c x 1e6), Int taking
+// the next lower whole number. 0 when the range rate is not a number. It carries no
+// converter sign: a converter changes the dial, not what travels to the satellite.
+int dopplerHz(double mhz, double rangeRateKmS);
 
-// Where the radios must be: the uplink transmitted below the Doppler shift, the
-// downlink received on it, each taken through its converter.
-double uplinkAtRadio(double uplinkMHz, int uplinkDopplerHz, double upConverterMHz);
-double downlinkAtRadio(double downlinkMHz, int downlinkDopplerHz, double downConverterMHz);
+// Where the radios' dials must be, in whole Hz: the uplink transmitted below the
+// Doppler shift, the downlink received on it, each taken through its converter. The
+// frequency on the air is cut to whole Hz before the converter, so a converter whose
+// L.O. lies above the signal (and turns the dial the other way) moves the air side by
+// less than a Hz too. Nothing for a value that is not a number or beyond any band.
+std::optional<int64_t> uplinkDialHz(double uplinkMHz, int uplinkDopplerHz, double upConverterMHz);
+std::optional<int64_t> downlinkDialHz(double downlinkMHz, int downlinkDopplerHz,
+                                      double downConverterMHz);
 
 // The uplink that keeps a transponder's relation to the downlink for the L.O.: an
 // inverting transponder keeps uplink + downlink = L.O., a non-inverting one their
@@ -35,8 +41,8 @@ double transponderUplink(double downlinkMHz, double uplinkMHz, double transponde
 double analogUplink(double downlinkMHz, double transponderMHz);
 
 // A downlink radio's dial reading R taken back to the satellite: R without the
-// Doppler, through the down-converter. Nothing when the reading sits exactly on
-// the converter (no side to take it from).
+// Doppler (which the sign turns with the dial), through the down-converter.
+// Nothing when the reading sits exactly on the converter (no side to take it from).
 std::optional<double> downlinkFromReading(double readingMHz, double downlinkMHz,
                                           double downConverterMHz, int downlinkSign,
                                           int downlinkDopplerHz);

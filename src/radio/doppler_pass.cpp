@@ -9,6 +9,10 @@ namespace {
 constexpr int kPassWaitMs = 10;
 constexpr int kFrozenYieldMs = 50;
 constexpr int kLampPasses = 5;
+
+int hzPartOf(int64_t dialHz) {
+    return static_cast<int>(dialHz % 1000000);
+}
 } // namespace
 
 DopplerPass::DopplerPass(DopplerPassWiring wiring, DopplerPassHooks hooks)
@@ -36,12 +40,16 @@ void DopplerPass::computeAtRadios() {
     const FrequencyPlan& plan = wiring_.plan;
     DopplerState& d = wiring_.doppler;
     const double rangeRate = wiring_.tracking.rangeRate;
-    d.uplinkDopplerHz = dopplerHz(plan.uplink, rangeRate, plan.uplinkSign);
-    d.downlinkDopplerHz = dopplerHz(plan.downlink, rangeRate, plan.downlinkSign);
-    d.uplinkAtRadio = uplinkAtRadio(plan.uplink, d.uplinkDopplerHz, plan.upConverter);
-    d.downlinkAtRadio = downlinkAtRadio(plan.downlink, d.downlinkDopplerHz, plan.downConverter);
-    d.uplinkText = frequencyText(d.uplinkAtRadio);
-    d.downlinkText = frequencyText(d.downlinkAtRadio);
+    d.uplinkDopplerHz = dopplerHz(plan.uplink, rangeRate);
+    d.downlinkDopplerHz = dopplerHz(plan.downlink, rangeRate);
+    const auto up = uplinkDialHz(plan.uplink, d.uplinkDopplerHz, plan.upConverter);
+    const auto down = downlinkDialHz(plan.downlink, d.downlinkDopplerHz, plan.downConverter);
+    d.uplinkDialHz = up.value_or(0);
+    d.downlinkDialHz = down.value_or(0);
+    d.uplinkAtRadio = static_cast<double>(d.uplinkDialHz) / 1e6;
+    d.downlinkAtRadio = static_cast<double>(d.downlinkDialHz) / 1e6;
+    d.uplinkText = up ? dialText(*up) : std::string();
+    d.downlinkText = down ? dialText(*down) : std::string();
     d.passRan = true;
 }
 
@@ -58,8 +66,8 @@ void DopplerPass::frequency() {
 
     if (d.firstPass) {
         d.firstPass = false;
-        d.uplinkReferenceHz = hzPart(d.uplinkAtRadio);
-        d.downlinkReferenceHz = hzPart(d.downlinkAtRadio);
+        d.uplinkReferenceHz = hzPartOf(d.uplinkDialHz);
+        d.downlinkReferenceHz = hzPartOf(d.downlinkDialHz);
         d.forceUplink = 1;
         d.retuneDownlink = 1;
     }
@@ -74,7 +82,7 @@ void DopplerPass::frequency() {
 
 void DopplerPass::retuneDownlink() {
     DopplerState& d = wiring_.doppler;
-    const int hz = hzPart(d.downlinkAtRadio);
+    const int hz = hzPartOf(d.downlinkDialHz);
     if (movedPastStep(hz, d.downlinkReferenceHz, wiring_.plan.downlinkStepHz))
         d.downlinkPending = true;
     if (!d.downlinkPending && !d.retuneDownlink && !d.retuneBoth) return;
@@ -90,7 +98,7 @@ void DopplerPass::retuneDownlink() {
 
 void DopplerPass::retuneUplink() {
     DopplerState& d = wiring_.doppler;
-    const int hz = hzPart(d.uplinkAtRadio);
+    const int hz = hzPartOf(d.uplinkDialHz);
     if (movedPastStep(hz, d.uplinkReferenceHz, wiring_.plan.uplinkStepHz)) d.uplinkPending = true;
     if (!d.uplinkPending && !d.forceUplink && !d.retuneBoth) return;
     d.retuneBoth = 0;

@@ -2,6 +2,7 @@
 // set to make it retune a radio at once.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace orv::radio {
@@ -9,11 +10,13 @@ namespace orv::radio {
 struct DopplerState {
     int uplinkDopplerHz = 0;
     int downlinkDopplerHz = 0;
-    double uplinkAtRadio = 0;   // MHz, after the converter
-    double downlinkAtRadio = 0; // MHz, after the converter
-    std::string uplinkText;     // what catcontrol_tx sends
-    std::string downlinkText;   // what catcontrol_rx sends
-    int uplinkReferenceHz = 0;  // Hz part at the last retune
+    int64_t uplinkDialHz = 0;   // what the uplink radio is sent, after the converter
+    int64_t downlinkDialHz = 0; // what the downlink radio is sent, after the converter
+    double uplinkAtRadio = 0;   // the same in MHz
+    double downlinkAtRadio = 0;
+    std::string uplinkText;    // what catcontrol_tx sends
+    std::string downlinkText;  // what catcontrol_rx sends
+    int uplinkReferenceHz = 0; // Hz part at the last retune
     int downlinkReferenceHz = 0;
     bool uplinkPending = false;
     bool downlinkPending = false;

@@ -18,6 +18,14 @@ std::string frequencyText(double mhz) {
     return text;
 }
 
+std::string dialText(int64_t hz) {
+    if (hz < 0) return {};
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld%06lld", static_cast<long long>(hz / 1000000),
+                  static_cast<long long>(hz % 1000000));
+    return text;
+}
+
 int hzPart(double mhz) {
     if (!std::isfinite(mhz) || mhz < 0 || mhz >= kHighestMHz) return 0;
     const int hz = static_cast<int>(std::floor((mhz - std::floor(mhz)) * 1e6));

@@ -3,6 +3,7 @@
 // and the knob rate caption.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace orv::radio {
@@ -10,6 +11,10 @@ namespace orv::radio {
 // 145.9 MHz gives "145900000", 2401.0001 gives "2401000100"; both parts are cut,
 // not rounded. Empty for a negative or non-finite value, so nothing is sent.
 std::string frequencyText(double mhz);
+
+// The same text of a dial in whole Hz: 145900000 Hz gives "145900000", 10 MHz
+// "10000000". Empty for a negative value.
+std::string dialText(int64_t hz);
 
 // The six-digit Hz part of `mhz` (0 to 999999), as the retune test compares it.
 int hzPart(double mhz);

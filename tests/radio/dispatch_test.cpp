@@ -2,7 +2,6 @@
 #include "radio_fixture.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 using namespace orv;

@@ -12,34 +12,38 @@ using namespace orv::radio;
 
 TEST(Doppler, RangeRateZeroLeavesThePlanAtTheRadio) {
     const double uplink = 435.0000001, downlink = 145.9000001;
-    EXPECT_EQ(dopplerHz(uplink, 0, 1), 0);
-    EXPECT_EQ(frequencyText(uplinkAtRadio(uplink, 0, 0)), "435000000");
-    EXPECT_EQ(frequencyText(downlinkAtRadio(downlink, 0, 0)), "145900000");
+    EXPECT_EQ(dopplerHz(uplink, 0), 0);
+    EXPECT_EQ(uplinkDialHz(uplink, 0, 0), 435000000);
+    EXPECT_EQ(downlinkDialHz(downlink, 0, 0), 145900000);
 }
 
 TEST(Doppler, RecedingAtFiveKilometresASecond) {
-    const int up = dopplerHz(435.0000001, 5, 1);
-    const int down = dopplerHz(145.9000001, 5, 1);
+    const int up = dopplerHz(435.0000001, 5);
+    const int down = dopplerHz(145.9000001, 5);
     EXPECT_EQ(up, -7256); // Int takes the next lower whole number
     EXPECT_EQ(down, -2434);
-    EXPECT_EQ(frequencyText(uplinkAtRadio(435.0000001, up, 0)), "435007256");
-    EXPECT_EQ(frequencyText(downlinkAtRadio(145.9000001, down, 0)), "145897566");
-    EXPECT_EQ(dopplerHz(435.0000001, -5, 1), 7255);
-    EXPECT_EQ(dopplerHz(435.0000001, 5, -1), 7255);
+    EXPECT_EQ(uplinkDialHz(435.0000001, up, 0), 435007256);
+    EXPECT_EQ(downlinkDialHz(145.9000001, down, 0), 145897566);
+    EXPECT_EQ(dopplerHz(435.0000001, -5), 7255);
 }
 
 TEST(Doppler, ConvertersTakeTheLinkToTheRadio) {
     // 2401.4 MHz received through a 2256 MHz down-converter lands on 145.4 MHz.
-    EXPECT_EQ(frequencyText(downlinkAtRadio(2401.4000001, 0, 2256)), "145400000");
+    EXPECT_EQ(downlinkDialHz(2401.4000001, 0, 2256), 145400000);
     // An up-converter L.O. above the uplink: the radio sits on the difference.
-    EXPECT_EQ(frequencyText(uplinkAtRadio(1268.0000001, 0, 1414)), "145999999");
+    EXPECT_EQ(uplinkDialHz(1268.0000001, 0, 1414), 146000000);
+    // Approaching at 5.782941 km/s, 1268 MHz goes out 24460 Hz low: through a
+    // 1412 MHz L.O. the dial moves up by as much.
+    EXPECT_EQ(uplinkDialHz(1268.0000001, dopplerHz(1268.0000001, -5.782941), 1412), 144024459);
     EXPECT_EQ(linkSign(1268, 1414), -1);
     EXPECT_EQ(linkSign(1268, 0), 1);
 }
 
 TEST(Doppler, NotANumberGivesNoDoppler) {
-    EXPECT_EQ(dopplerHz(435, std::nan(""), 1), 0);
-    EXPECT_EQ(dopplerHz(435, 1e300, 1), 0);
+    EXPECT_EQ(dopplerHz(435, std::nan("")), 0);
+    EXPECT_EQ(dopplerHz(435, 1e300), 0);
+    EXPECT_FALSE(uplinkDialHz(std::nan(""), 0, 0));
+    EXPECT_FALSE(downlinkDialHz(435, 0, 1e300));
 }
 
 TEST(FrequencyText, WholeMegahertzThenSixDigitsOfHz) {
@@ -58,6 +62,11 @@ TEST(FrequencyText, WholeMegahertzThenSixDigitsOfHz) {
     for (const auto& c : cases)
         EXPECT_EQ(frequencyText(c.mhz), c.text) << c.mhz;
     EXPECT_EQ(hzPart(145.8975661), 897566);
+    EXPECT_EQ(dialText(145900000), "145900000");
+    EXPECT_EQ(dialText(2401000100), "2401000100");
+    EXPECT_EQ(dialText(10000000), "10000000");
+    EXPECT_EQ(dialText(500000), "0500000");
+    EXPECT_EQ(dialText(-1), "");
     EXPECT_EQ(megahertzText(145.9), "145.900000");
 }
 

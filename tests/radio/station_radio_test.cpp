@@ -43,7 +43,8 @@ struct SimulatedRadios {
         options.simulate = true;
         station = std::make_unique<station::Station>(
             *doubles.store,
-            station::StationPlatform{doubles.clock, doubles.waits, doubles.dialogs, doubles.launcher},
+            station::StationPlatform{doubles.clock, doubles.waits, doubles.dialogs,
+                                     doubles.launcher},
             options);
         station->Form_Load();
         tick(1); // the deselection of the first tick unlocks the entry box
