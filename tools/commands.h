@@ -12,5 +12,6 @@ int timeCommand(const std::vector<std::string>& words);
 int predictCommand(const std::vector<std::string>& words);
 int passesCommand(const std::vector<std::string>& words);
 int framesCommand(const std::vector<std::string>& words);
+int ddePeerCommand(const std::vector<std::string>& words);
 
 } // namespace orv::tools

@@ -24,6 +24,8 @@ constexpr std::array kCommands{
     Command{"passes", "the passes of a satellite over an observer", orv::tools::passesCommand},
     Command{"frames", "the radio frames the box would receive for a satellite (dry run)",
             orv::tools::framesCommand},
+    Command{"dde-peer", "play a tracking program on its local socket for linked mode",
+            orv::tools::ddePeerCommand},
 };
 
 void usage(FILE* out) {
