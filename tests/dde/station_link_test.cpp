@@ -96,6 +96,26 @@ TEST(LinkedStation, SatPc32NamesTheSatelliteAndTheOwnPropagatorTracksIt) {
     EXPECT_EQ(s.loop().selectedSatellite, "ISS (ZARYA)");
 }
 
+TEST(LinkedStation, TheMaskCoversTheTuningControlsWhileTheProgramTracksNothing) {
+    const char* tuningControls[] = {"Knob1",       "Knob2",        "Knob3",       "Knob4",
+                                    "ch_att",      "ch_agc",       "ch_nb",       "lbl_shift",
+                                    "lbl_satfreq", "lbl_finediag", "lbl_knobmsg", "lbl_Base"};
+    LinkedStation s;
+    auto& satpc32 = s.play("SatPC32", "Standby");
+    s.start();
+    for (const char* name : tuningControls)
+        EXPECT_FALSE(s.panel().visible(name)) << name;
+    EXPECT_EQ(s.panel().caption("Mask1").rfind("Under DDE control.  Background Monitoring", 0), 0u);
+
+    satpc32.reply = "AO-7";
+    s.poll();
+    s.tick();
+    ASSERT_EQ(s.loop().setupDone, 1);
+    for (const char* name : tuningControls)
+        EXPECT_TRUE(s.panel().visible(name)) << name;
+    EXPECT_EQ(s.panel().caption("Mask1"), "");
+}
+
 TEST(LinkedStation, NovaForWindowsPositionDrivesTheRotatorsAndTheDoppler) {
     LinkedStation s;
     s.play("NFW32", kNovaAo7);
