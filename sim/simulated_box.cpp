@@ -72,6 +72,7 @@ void SimulatedBox::frame(const BoxCommand& command) {
     advanceRotators();
     ++framesReceived_;
     logFrame(command);
+    if (frameObserver_) frameObserver_(command);
     if (resetMarked_) {
         resetMarked_ = false;
         radioData_.clear();

@@ -58,6 +58,10 @@ public:
     int lineResets() const { return lineResets_; }
     int selfResets() const { return selfResets_; }
     const std::vector<uint8_t>& radioData() const { return radioData_; }
+    // Told of every frame the box takes, as it decoded it.
+    void onFrame(std::function<void(const BoxCommand&)> observer) {
+        frameObserver_ = std::move(observer);
+    }
 
 private:
     void advanceRotators();
@@ -79,6 +83,7 @@ private:
     bool resetDone_ = false;
     std::mt19937 random_;
     std::string lastFrameText_;
+    std::function<void(const BoxCommand&)> frameObserver_;
     int framesReceived_ = 0, framesRefused_ = 0, lineResets_ = 0, selfResets_ = 0;
 };
 

@@ -5,6 +5,9 @@
 
 namespace orv::rotator {
 
+// A position reply with a count outside 0..1023: the readouts keep the last valid one.
+inline constexpr const char* kBadPositionText = "Bad position reply from the Az/El Controller.";
+
 // The parallel-port fault of bad_ads, CR LF between lines.
 std::string parallelPortFaultText();
 

@@ -13,13 +13,14 @@ constexpr int kReadingsPerAverage = 4;
 constexpr int kReadingsLimit = 5; // a count past the average restarts the sums
 } // namespace
 
-int validCount(int count) {
-    return count > kMaxCount || count < 0 ? 0 : count;
+bool onTravel(int count) {
+    return count >= 0 && count <= kMaxCount;
 }
 
 void PositionAverage::add(int azimuthCount, int elevationCount) {
-    azSum_ += validCount(azimuthCount);
-    elSum_ += validCount(elevationCount);
+    if (!onTravel(azimuthCount) || !onTravel(elevationCount)) return;
+    azSum_ += azimuthCount;
+    elSum_ += elevationCount;
     ++readings_;
     if (readings_ == kReadingsPerAverage) {
         azAverage_ = azSum_ / kReadingsPerAverage;

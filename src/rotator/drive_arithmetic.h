@@ -8,15 +8,19 @@
 
 namespace orv::rotator {
 
-// Averages position counts over four readings; a count above 1023 reads as 0.
+// Averages position counts over four readings. A reading with a count outside 0..1023
+// is no position (a garbled reply) and is left out.
 class PositionAverage {
 public:
     void add(int azimuthCount, int elevationCount);
     int azimuth() const { return azAverage_; }
     int elevation() const { return elAverage_; }
+    // A position read outside the averaging (a park): it stands, and the next average
+    // starts afresh from the readings after it.
     void set(int azimuthCount, int elevationCount) {
         azAverage_ = azimuthCount;
         elAverage_ = elevationCount;
+        azSum_ = elSum_ = readings_ = 0;
     }
 
 private:
@@ -24,8 +28,8 @@ private:
     int azAverage_ = 0, elAverage_ = 0;
 };
 
-// A position count as the box reports it: 0 to 1023, anything above reads as 0.
-int validCount(int count);
+// True when a count lies on the travel, 0 to 1023.
+bool onTravel(int count);
 
 struct DriveInputs {
     double azSlewing = 0, azOffset = 0, azimuth = 0;

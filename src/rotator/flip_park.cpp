@@ -90,6 +90,7 @@ void RotatorDrive::showFlipOutcome() {
 void RotatorDrive::setHoldFrame() {
     auto& frame = links_.frame;
     const auto& box = links_.box.state();
+    const RotatorCounts present = links_.box.lastValidPosition().value_or(RotatorCounts{});
     for (int slot = 1; slot <= 22; ++slot)
         frame[slot] = kHoldFill;
     frame[23] = frame[24] = frame[25] = 0;
@@ -97,13 +98,13 @@ void RotatorDrive::setHoldFrame() {
     frame[27] = 205;
     frame[28] = 1;
     frame[29] = 0;
-    frame[serial_slots::kAzLow] = box.azReadingLow;
-    frame[serial_slots::kAzHigh] = box.azReadingHigh;
-    frame[serial_slots::kElLow] = box.elReadingLow;
-    frame[serial_slots::kElHigh] = box.elReadingHigh;
+    frame[serial_slots::kAzLow] = lowByte(present.azimuth);
+    frame[serial_slots::kAzHigh] = highByte(present.azimuth);
+    frame[serial_slots::kElLow] = lowByte(present.elevation);
+    frame[serial_slots::kElHigh] = highByte(present.elevation);
     frame[serial_slots::kAzDrive] = frame[serial_slots::kElDrive] = 0;
-    frame[36] = links_.config.azDeadband;
-    frame[37] = links_.config.elDeadband;
+    frame[serial_slots::kAzDeadband] = links_.config.azDeadband;
+    frame[serial_slots::kElDeadband] = links_.config.elDeadband;
     frame[38] = box.ecpSense;
 }
 

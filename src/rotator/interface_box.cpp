@@ -1,6 +1,8 @@
 #include "rotator/interface_box.h"
 
 #include "rotator/box_messages.h"
+#include "rotator/drive_arithmetic.h"
+#include "rotator/drive_slots.h"
 #include "rotator/ecp_outputs.h"
 #include "rotator/frame_check.h"
 
@@ -79,6 +81,17 @@ bool InterfaceBox::refuseUnsendable(int firstSlot, int lastSlot) {
     return true;
 }
 
+// The box closes the position loop within the deadbands of the frame it last took,
+// so every frame carries them, whatever else it is for.
+void InterfaceBox::stampDeadbands() {
+    auto& frame = links_.frame;
+    const bool parallel = variant() == 3;
+    frame[parallel ? parallel_slots::kAzDeadband : serial_slots::kAzDeadband] =
+        links_.config.azDeadband;
+    frame[parallel ? parallel_slots::kElDeadband : serial_slots::kElDeadband] =
+        links_.config.elDeadband;
+}
+
 void InterfaceBox::hrdw_reset_Click() {
     if (demo()) return;
     if (variant() == 3) {
@@ -115,7 +128,27 @@ void InterfaceBox::demo_mode() {
 
 std::string InterfaceBox::presenceWord() const {
     if (demo()) return "demo";
-    return state_.present ? "present" : "absent";
+    if (!state_.present) return "absent";
+    return state_.readingBad ? "bad_reply" : "present";
+}
+
+// Checks the position just read: a count off the travel is a garbled reply. The
+// panel says so and keeps the last valid position.
+void InterfaceBox::noteReading() {
+    const int az = azimuthCount();
+    const int el = elevationCount();
+    state_.readingBad = !onTravel(az) || !onTravel(el);
+    auto& panel = links_.panel;
+    if (state_.readingBad) {
+        panel.setCaption("lbl_azctrl", kBadPositionText);
+        panel.setVisible("lbl_azctrl", true);
+        return;
+    }
+    state_.lastValidPosition = RotatorCounts{az, el};
+    if (panel.caption("lbl_azctrl") == kBadPositionText) {
+        panel.setVisible("lbl_azctrl", false);
+        panel.setCaption("lbl_azctrl", "");
+    }
 }
 
 // ---- ECP outputs ----

@@ -16,9 +16,16 @@
 #include "rotator/serial_wire.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace orv::rotator {
+
+// Where the two rotators stand, in counts.
+struct RotatorCounts {
+    int azimuth = 0;
+    int elevation = 0;
+};
 
 // The driver's own state; variant, demonstration flag and hardware-missing flag
 // are the station's start-up state, which the driver shares.
@@ -40,8 +47,10 @@ struct InterfaceBoxState {
     int azLedFlag = 0, elLedFlag = 0;
     std::string faultText;
 
-    bool present = false;  // the last exchange found the box answering
-    int refusedFrames = 0; // frames not sent because a slot held no byte
+    bool present = false;    // the last exchange found the box answering
+    bool readingBad = false; // the last position reply had a count outside 0..1023
+    std::optional<RotatorCounts> lastValidPosition; // of the last reply that passed
+    int refusedFrames = 0;                          // frames not sent because a slot held no byte
 };
 
 // What the driver works on; all owned by the station.
@@ -105,14 +114,23 @@ public:
     bool demo() const { return links_.startup.demo != 0; }
     int azimuthCount() const { return state_.azReadingHigh * 256 + state_.azReadingLow; }
     int elevationCount() const { return state_.elReadingHigh * 256 + state_.elReadingLow; }
-    // "present", "absent" or "demo".
+    // The latest position reply lies on the travel: both counts 0 to 1023.
+    bool readingValid() const { return !state_.readingBad; }
+    // Where the rotators stood at the last reply that passed; nothing before the first.
+    // Everything that holds a rotator where it is takes its target from here.
+    const std::optional<RotatorCounts>& lastValidPosition() const {
+        return state_.lastValidPosition;
+    }
+    // "present", "absent", "bad_reply" (it answered with a position off the travel) or "demo".
     std::string presenceWord() const;
 
 private:
     bool refuseUnsendable(int firstSlot, int lastSlot);
+    void stampDeadbands();
     void clearParallelOneShots();
     void countParallelStall(int missCountBefore);
     void presenceTest();
+    void noteReading();
     void setElevationSwitch(bool on);
 
     InterfaceBoxLinks links_;

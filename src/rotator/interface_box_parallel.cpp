@@ -47,6 +47,7 @@ void InterfaceBox::out3() {
     auto& frame = links_.frame;
     frame[1] = 3;
     frame[65] = 5;
+    stampDeadbands();
     if (refuseUnsendable(1, kParallelFrameSlots)) {
         clearParallelOneShots();
         return;
@@ -88,6 +89,7 @@ void InterfaceBox::in3() {
     state_.azReadingLow = reply.value(kAzLowByte);
     state_.elReadingHigh = reply.value(kElHighByte);
     state_.elReadingLow = reply.value(kElLowByte);
+    noteReading();
     clearParallelOneShots();
 }
 

@@ -31,6 +31,7 @@ platform::SerialOpenResult InterfaceBox::openSerialPort() {
 void InterfaceBox::out4() {
     if (demo()) return;
     auto& frame = links_.frame;
+    stampDeadbands();
     if (refuseUnsendable(2, kSerialFrameBytes)) {
         frame[23] = 0;
         frame[24] = 0;
@@ -72,8 +73,10 @@ void InterfaceBox::presenceTest() {
     state_.present = present;
     if (present) {
         state_.serialMissCount = 0;
-        panel.setVisible("lbl_azctrl", false);
-        panel.setCaption("lbl_azctrl", "");
+        if (!state_.readingBad) {
+            panel.setVisible("lbl_azctrl", false);
+            panel.setCaption("lbl_azctrl", "");
+        }
         if (links_.config.inhibitElevation != "YES") setElevationSwitch(true);
     } else {
         ++state_.serialMissCount;
@@ -126,6 +129,7 @@ void InterfaceBox::storeSerialReply(const std::vector<uint8_t>& bytes) {
         state_.azReadingHigh = reply.value(2);
         state_.elReadingLow = reply.value(3);
         state_.elReadingHigh = reply.value(4);
+        noteReading();
     }
     links_.panel.setCaption("Label4", hexBytesText(bytes));
 }

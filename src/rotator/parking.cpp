@@ -46,7 +46,9 @@ void RotatorDrive::park() {
     state_.parking = 1;
     if (hooks_.setLoopTimerEnabled) hooks_.setLoopTimerEnabled(false);
     links_.box.ins();
-    const int presentAz = validCount(links_.box.azimuthCount());
+    // Parked "where it stands" is where the last valid reading put it: a garbled reply
+    // must not send the rotator to count 0.
+    const int presentAz = standing().azimuth;
     if (hooks_.inhibitRadios) hooks_.inhibitRadios();
 
     int azTarget = parkingCount(format(), links_.config.azParking, presentAz);
@@ -109,11 +111,18 @@ void RotatorDrive::putParkTargets(int azCount, int elCount) {
     }
 }
 
+// Where the rotators stand by the last valid reading; at the start of the travel before
+// the box has reported any.
+RotatorCounts RotatorDrive::standing() const {
+    return links_.box.lastValidPosition().value_or(RotatorCounts{});
+}
+
 // One reading of the parking loop; true once both rotators have arrived.
 bool RotatorDrive::parkRound(int azTarget, int elTarget) {
     links_.box.ins();
-    const int az = validCount(links_.box.azimuthCount());
-    const int el = validCount(links_.box.elevationCount());
+    const RotatorCounts position = standing();
+    const int az = position.azimuth;
+    const int el = position.elevation;
     state_.average.set(az, el);
     links_.panel.setCaption("lbl_Azfed", degreesText(azimuthReading()));
     links_.panel.setCaption("lbl_Elfed", degreesText(elevationReading()));

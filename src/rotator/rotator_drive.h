@@ -159,6 +159,7 @@ private:
     void sendStopFrame();
     void putParkTargets(int azCount, int elCount);
     bool parkRound(int azTarget, int elTarget);
+    RotatorCounts standing() const;
     void setHoldFrame();
     std::optional<PredictedLook> predictAt(double dayNumber, double startFraction,
                                            double secondsAhead);

@@ -58,13 +58,14 @@ void RotatorDrive::track_antennas() {
         moveElevation();
 }
 
-// A rotator whose switch is off is held at its present reading, not let go.
+// A rotator whose switch is off is held at its present reading, not let go. The
+// reading is the last one that passed the valid-count check; before the first there is
+// nothing to hold it at, and it stands undriven.
 void RotatorDrive::holdSwitchedOff() {
     const bool azOn = azimuthSwitchOn();
     const bool elOn = elevationSwitchOn();
     if (azOn && elOn) return;
     auto& frame = links_.frame;
-    const auto& box = links_.box.state();
     if (!azOn && !elOn) {
         if (serialBox()) {
             frame[serial::kAzDrive] = frame[serial::kElDrive] = 0;
@@ -75,30 +76,21 @@ void RotatorDrive::holdSwitchedOff() {
         startTimer(rot_timer_, timing_.rotTimerMs);
         return;
     }
+    const auto& held = links_.box.lastValidPosition();
+    const bool azimuth = !azOn;
+    const int count = held ? (azimuth ? held->azimuth : held->elevation) : 0;
     if (serialBox()) {
-        if (!elOn) {
-            frame[serial::kElHigh] = box.elReadingHigh;
-            frame[serial::kElLow] = box.elReadingLow;
-            frame[serial::kElDrive] = 1;
-        } else {
-            frame[serial::kAzHigh] = box.azReadingHigh;
-            frame[serial::kAzLow] = box.azReadingLow;
-            frame[serial::kAzDrive] = 1;
-        }
+        frame[azimuth ? serial::kAzHigh : serial::kElHigh] = highByte(count);
+        frame[azimuth ? serial::kAzLow : serial::kElLow] = lowByte(count);
+        frame[azimuth ? serial::kAzDrive : serial::kElDrive] = held ? 1 : 0;
         startTimer(rot_timer_, timing_.rotTimerMs);
         return;
     }
-    if (!elOn) {
-        frame[parallel::kElHigh] = box.elReadingHigh;
-        frame[parallel::kElLow] = box.elReadingLow;
-        frame[parallel::kElStop] = 1;
-        startTimer(ele_timer_, timing_.eleTimerMs);
-    } else {
-        frame[parallel::kAzHigh] = box.azReadingHigh;
-        frame[parallel::kAzLow] = box.azReadingLow;
-        frame[parallel::kAzStop] = 1;
-        startTimer(az_timer_, timing_.azTimerMs);
-    }
+    frame[azimuth ? parallel::kAzHigh : parallel::kElHigh] = highByte(count);
+    frame[azimuth ? parallel::kAzLow : parallel::kElLow] = lowByte(count);
+    // The stop flag holds the rotator at its target; without a target it only stops it.
+    frame[azimuth ? parallel::kAzStop : parallel::kElStop] = 1;
+    startTimer(azimuth ? az_timer_ : ele_timer_, azimuth ? timing_.azTimerMs : timing_.eleTimerMs);
 }
 
 void RotatorDrive::moveAzimuth() {

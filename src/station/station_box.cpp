@@ -84,10 +84,14 @@ void Station::outs() {
 
 void Station::addBoxStatus() {
     statusLine_.add("box", [this] { return interfaceBox_->presenceWord(); });
+    // A reading off the travel is no position: shown as "-".
+    const auto countText = [this](int count) {
+        return interfaceBox_->readingValid() ? std::to_string(count) : std::string();
+    };
     statusLine_.add("rot_az_count",
-                    [this] { return std::to_string(interfaceBox_->azimuthCount()); });
+                    [this, countText] { return countText(interfaceBox_->azimuthCount()); });
     statusLine_.add("rot_el_count",
-                    [this] { return std::to_string(interfaceBox_->elevationCount()); });
+                    [this, countText] { return countText(interfaceBox_->elevationCount()); });
 }
 
 } // namespace orv::station

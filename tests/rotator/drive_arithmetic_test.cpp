@@ -21,14 +21,36 @@ TEST(PositionAverage, ChangesOnTheFourthReadingOnly) {
     EXPECT_EQ(average.elevation(), 200);
 }
 
-TEST(PositionAverage, ReadingsAboveTheTravelCountAsZero) {
+// A count past the travel is a garbled reply, not a position: it is left out, so a
+// bad reply neither drags the average towards 0 nor starts a new one.
+TEST(PositionAverage, ReadingsOutsideTheTravelAreLeftOut) {
     PositionAverage average;
-    for (int count : {1024, 2000, 1023, 1023})
-        average.add(count, count);
-    EXPECT_EQ(average.azimuth(), 511); // (0 + 0 + 1023 + 1023) / 4
-    EXPECT_EQ(validCount(1024), 0);
-    EXPECT_EQ(validCount(1023), 1023);
-    EXPECT_EQ(validCount(-3), 0);
+    for (int i = 0; i < 4; ++i)
+        average.add(400, 100);
+    for (int count : {1024, 1023, 62421, 1023, 1023})
+        average.add(count, 300);
+    EXPECT_EQ(average.azimuth(), 400) << "three valid readings so far";
+    average.add(1023, 300);
+    EXPECT_EQ(average.azimuth(), 1023);
+    EXPECT_EQ(average.elevation(), 300);
+    EXPECT_FALSE(onTravel(1024));
+    EXPECT_TRUE(onTravel(1023));
+    EXPECT_TRUE(onTravel(0));
+    EXPECT_FALSE(onTravel(-3));
+}
+
+// A reading taken outside the averaging (a park) starts the next average afresh.
+TEST(PositionAverage, ASetPositionRestartsTheAverage) {
+    PositionAverage average;
+    average.add(900, 100);
+    average.add(900, 100);
+    average.set(500, 50);
+    EXPECT_EQ(average.azimuth(), 500);
+    for (int i = 0; i < 3; ++i)
+        average.add(520, 60);
+    EXPECT_EQ(average.azimuth(), 500);
+    average.add(520, 60);
+    EXPECT_EQ(average.azimuth(), 520) << "no reading from before the park in it";
 }
 
 TEST(DriveAngles, OffsetsLimitsAndWrapping) {

@@ -16,8 +16,9 @@ namespace orv::test {
 struct DriveFixture {
     // The rotators' clock: with `rate` above 0, every wait of the drive lets twenty times its
     // length pass and real time runs `rate` times as fast; with 0 the clock stands still.
+    // A simulated `fault` starts once `faultSeconds` reaches its start time.
     DriveFixture(int variant, double rate, rotator::RotatorTiming timing = {},
-                 bool simulated = true)
+                 bool simulated = true, sim::FaultPlan fault = {})
         : config(defaultConfig(variant)) {
         startup.variant = variant;
         loop.selectedSatellite = "AO-7";
@@ -28,9 +29,12 @@ struct DriveFixture {
             options.clockSeconds = [this, rate] {
                 return rate > 0 ? (waitedMs * 20 + rate * double(elapsed.elapsed())) / 1000.0 : 0;
             };
-            options.runSeconds = [this] { return elapsed.elapsed() / 1000.0; };
+            options.runSeconds = [this] { return faultSeconds; };
+            options.fault = fault;
             hardware = std::make_unique<sim::SimulatedHardware>(std::move(options));
             hardware->configure(0x378, config.azRotatorFormat);
+            hardware->box().onFrame(
+                [this](const sim::BoxCommand& command) { framesSeen.push_back(command.rotators); });
         }
         waits.onWait = [this](int ms) {
             waitedMs += ms;
@@ -105,6 +109,8 @@ struct DriveFixture {
 
     QElapsedTimer elapsed;
     double waitedMs = 0;
+    double faultSeconds = 0;
+    std::vector<sim::RotatorCommand> framesSeen; // every frame the simulated box took
     core::ConfigValues config;
     core::StartupState startup;
     core::LoopState loop;

@@ -18,6 +18,8 @@ rotator::RotatorTiming quickTiming() {
 TEST(RotatorDrive, ANewTargetGoesOutOnlyWhenTheErrorExceedsTheStep) {
     for (const int variant : {3, 4}) {
         DriveFixture f(variant, 60);
+        // Narrow deadbands: the box then stops the rotators well inside the step.
+        f.config.azDeadband = f.config.elDeadband = 1;
         f.settle(100, 20, 300);
         const auto& k = f.drive->format();
         const double azDegrees = rotator::trueAzimuthAt(k, f.azCount());
@@ -77,6 +79,96 @@ TEST(RotatorDrive, ARotatorSwitchedOffDuringAPassIsHeldAtItsReading) {
         f.panel.gesture("ch_el", core::Gesture::Click);
         EXPECT_EQ(f.panel.caption("ch_el"), "El Rotator Enabled");
     }
+}
+
+// The box closes the loop within the deadbands of the frame it last took: a frame
+// without them (a park, a move with no radio command) would leave it hunting.
+TEST(RotatorDrive, EveryFrameCarriesTheConfiguredDeadbands) {
+    for (const int variant : {3, 4}) {
+        DriveFixture f(variant, 300, quickTiming());
+        f.config.azDeadband = 7;
+        f.config.elDeadband = 9;
+        f.config.elevationPark = "YES";
+        f.config.azParking = 90;
+        f.drive->park();
+        f.settle(100, 20, 60);
+        f.drive->rot_timer_Timer(); // the stop frame
+        ASSERT_GT(f.framesSeen.size(), 3u) << variant;
+        for (const auto& frame : f.framesSeen) {
+            EXPECT_EQ(frame.azDeadband, 7) << variant;
+            EXPECT_EQ(frame.elDeadband, 9) << variant;
+        }
+    }
+}
+
+// A serial reply that carries the position mark but counts past the travel.
+std::vector<uint8_t> serialReplyWithCounts(int az, int el) {
+    std::vector<uint8_t> reply(29, 0);
+    reply[0] = static_cast<uint8_t>(az & 0xFF);
+    reply[1] = static_cast<uint8_t>(az >> 8);
+    reply[2] = static_cast<uint8_t>(el & 0xFF);
+    reply[3] = static_cast<uint8_t>(el >> 8);
+    reply[6] = 255;
+    reply[7] = 128;
+    return reply;
+}
+
+int highestCount(const std::vector<sim::RotatorCommand>& frames) {
+    int highest = 0;
+    for (const auto& frame : frames)
+        highest = std::max({highest, frame.azTarget, frame.elTarget});
+    return highest;
+}
+
+// A garbled reply is no position: a rotator held at its reading stays at the last
+// valid one, the average and the readouts keep it, and a park to "where it stands"
+// does not send the rotator to count 0.
+TEST(RotatorDrive, ReadingsOutsideTheTravelNeverBecomeTargets) {
+    DriveFixture f(4, 60, quickTiming());
+    f.config.inhibitElevation = "YES";
+    f.settle(100, 30, 300);
+    f.panel.setValue("ch_el", 0);
+    f.panel.gesture("ch_el", core::Gesture::Click);
+    f.settle(100, 30, 4);
+    const int heldEl = f.box->elevationCount();
+    const int heldAz = f.box->azimuthCount();
+    const std::string shownAz = f.panel.caption("lbl_Azfed");
+    QCoreApplication::processEvents(); // no reply of the box left on its way
+    f.box->storeSerialReply(serialReplyWithCounts(48949, 62421));
+    f.tick(140, 30); // an azimuth move goes out with the held elevation
+    EXPECT_EQ(f.frame[33] * 256 + f.frame[32], heldEl);
+    EXPECT_LE(highestCount(f.framesSeen), 1023);
+    EXPECT_EQ(f.panel.caption("lbl_Azfed"), shownAz) << "the readout keeps the last valid position";
+
+    f.panel.setValue("ch_el", 1);
+    f.panel.gesture("ch_el", core::Gesture::Click);
+    f.settle(140, 30, 200);
+    const int standing = f.box->azimuthCount();
+    QCoreApplication::processEvents();
+    f.box->storeSerialReply(serialReplyWithCounts(48949, 62421));
+    f.config.elevationPark = "YES";
+    f.config.azParking = 0; // stay where it stands
+    f.framesSeen.clear();
+    f.drive->park();
+    ASSERT_FALSE(f.framesSeen.empty());
+    EXPECT_NEAR(f.framesSeen.front().azTarget, standing, 8);
+    EXPECT_NE(heldAz, 0);
+}
+
+TEST(RotatorDrive, GarbledParallelRepliesNeverBecomeTargets) {
+    DriveFixture f(3, 60, quickTiming(), true, sim::FaultPlan{sim::FaultKind::Garbled, 1});
+    f.settle(100, 30, 300);
+    const int heldEl = f.elCount();
+    f.panel.setValue("ch_el", 0);
+    f.panel.gesture("ch_el", core::Gesture::Click);
+    f.faultSeconds = 2;
+    f.framesSeen.clear();
+    for (int i = 0; i < 40; ++i)
+        f.tick(100 + 5 * (i % 2), 30);
+    ASSERT_FALSE(f.framesSeen.empty());
+    EXPECT_LE(highestCount(f.framesSeen), 1023);
+    for (const auto& frame : f.framesSeen)
+        EXPECT_NEAR(frame.elTarget, heldEl, 1);
 }
 
 TEST(RotatorDrive, ParkingAgainstARotatorThatDoesNotMoveGivesUpAfter550Rounds) {

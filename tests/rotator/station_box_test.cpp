@@ -1,6 +1,7 @@
 // The interface box as the station runs it: start-up of both variants, the box
 // read on every tick, the status line, and the simulated box with its faults.
 #include "rotator/interface_box.h"
+#include "rotator/rotator_drive.h"
 #include "sim/simulated_hardware.h"
 #include "test_station.h"
 
@@ -101,7 +102,10 @@ TEST(StationBox, HardwareResetButtonAndErrorMessageOneReachTheBox) {
 
 // A station on the simulated box: waits let the event loop run, as they do in a run.
 struct SimulatedStation {
-    explicit SimulatedStation(int variant, std::string fault = {}) : doubles(variant) {
+    // `beforeStart` sees the station built, its simulated box in place, before Form_Load.
+    explicit SimulatedStation(int variant, std::string fault = {},
+                              const std::function<void(station::Station&)>& beforeStart = {})
+        : doubles(variant) {
         doubles.waits.onWait = [](int) { QCoreApplication::processEvents(); };
         station::StationOptions options;
         options.programDir = doubles.programDir;
@@ -109,8 +113,10 @@ struct SimulatedStation {
         options.simulateFault = std::move(fault);
         station = std::make_unique<station::Station>(
             *doubles.store,
-            station::StationPlatform{doubles.clock, doubles.waits, doubles.dialogs, doubles.launcher},
+            station::StationPlatform{doubles.clock, doubles.waits, doubles.dialogs,
+                                     doubles.launcher},
             options);
+        if (beforeStart) beforeStart(*station);
         station->Form_Load();
     }
     void tick(int count) {
@@ -166,6 +172,80 @@ TEST(StationOnSimulatedBox, ASilentParallelBoxEndsInTheFaultAndDemonstrationMode
     EXPECT_TRUE(s.doubles.dialogs.anyContains("There are 5 possible causes for this fault."));
     EXPECT_EQ(s.station->panel().caption("lbl_azctrl"), "No Printer Port or Hardware");
     EXPECT_NE(s.status().find("box=demo"), std::string::npos) << s.status();
+}
+
+// The box closes its loop within the deadbands of the frame it last took: the frame
+// that follows the opening of the line carries them too.
+TEST(StationOnSimulatedBox, EveryFrameFromTheFirstCarriesTheDeadbands) {
+    for (const int variant : {3, 4}) {
+        std::vector<sim::RotatorCommand> frames;
+        SimulatedStation s(variant, {}, [&](station::Station& station) {
+            station.simulatedHardware()->box().onFrame(
+                [&](const sim::BoxCommand& command) { frames.push_back(command.rotators); });
+        });
+        s.tick(3);
+        // The parallel box opens without a frame; the next one goes out here.
+        if (variant == 3) s.station->interfaceBox().outs();
+        ASSERT_FALSE(frames.empty()) << variant;
+        for (const auto& frame : frames) {
+            EXPECT_EQ(frame.azDeadband, 5) << variant;
+            EXPECT_EQ(frame.elDeadband, 5) << variant;
+        }
+    }
+}
+
+std::string statusValue(const std::string& status, const std::string& key) {
+    const std::string line = " " + status + " ";
+    const auto at = line.find(" " + key + "=");
+    if (at == std::string::npos) return "(no " + key + ")";
+    const auto start = at + key.size() + 2;
+    return line.substr(start, line.find(' ', start) - start);
+}
+
+// A position reply off the travel is no position: the status line shows "-", the
+// box state says the reply was bad, the readouts keep the last valid position.
+TEST(StationOnSimulatedBox, APositionReplyOffTheTravelIsShownAsBad) {
+    SimulatedStation s(4);
+    s.tick(6);
+    const std::string shownAz = s.station->panel().caption("lbl_Azfed");
+    const std::string shownEl = s.station->panel().caption("lbl_Elfed");
+    QCoreApplication::processEvents();
+    std::vector<uint8_t> reply(29, 0);
+    reply[0] = 0x35, reply[1] = 0xBF, reply[2] = 0xD5, reply[3] = 0xF3; // 48949 and 62421
+    reply[6] = 255, reply[7] = 128;
+    s.station->interfaceBox().storeSerialReply(reply);
+    s.station->rotatorDrive().antenna_status();
+    EXPECT_EQ(statusValue(s.status(), "rot_az_count"), "-");
+    EXPECT_EQ(statusValue(s.status(), "rot_el_count"), "-");
+    EXPECT_EQ(s.station->panel().caption("lbl_Azfed"), shownAz);
+    EXPECT_EQ(s.station->panel().caption("lbl_Elfed"), shownEl);
+    EXPECT_EQ(s.station->panel().caption("lbl_azctrl"),
+              "Bad position reply from the Az/El Controller.");
+    EXPECT_TRUE(s.station->panel().visible("lbl_azctrl"));
+    EXPECT_EQ(statusValue(s.status(), "box"), "bad_reply");
+    // The next good reply clears it.
+    s.tick(3);
+    EXPECT_EQ(statusValue(s.status(), "box"), "present");
+    EXPECT_NE(statusValue(s.status(), "rot_az_count"), "-");
+    EXPECT_FALSE(s.station->panel().visible("lbl_azctrl"));
+}
+
+TEST(StationOnSimulatedBox, GarbledParallelRepliesShowAsBad) {
+    SimulatedStation s(3, "garbled@1");
+    s.tick(4);
+    EXPECT_EQ(statusValue(s.status(), "box"), "present");
+    const std::string shownAz = s.station->panel().caption("lbl_Azfed");
+    QThread::msleep(1100); // the fault starts after a second of run time
+    int bad = 0;
+    for (int i = 0; i < 10; ++i) {
+        s.tick(1);
+        if (s.station->interfaceBox().readingValid()) continue;
+        ++bad;
+        EXPECT_EQ(statusValue(s.status(), "rot_az_count"), "-");
+        EXPECT_EQ(statusValue(s.status(), "box"), "bad_reply");
+        EXPECT_EQ(s.station->panel().caption("lbl_Azfed"), shownAz);
+    }
+    EXPECT_GE(bad, 8);
 }
 
 } // namespace
