@@ -16,6 +16,11 @@ std::string oneDecimal(double value) {
     std::snprintf(text, sizeof text, "%.1f", value);
     return text;
 }
+
+void showCompassLabels(Panel& panel, const TrackingState& tracking) {
+    panel.setCaption("lbl_compAz", "Az: " + oneDecimal(tracking.azimuth));
+    panel.setCaption("lbl_CompEle", "El: " + oneDecimal(tracking.elevation));
+}
 } // namespace
 
 void Station::loop_timer_Timer() {
@@ -172,10 +177,7 @@ void Station::loopStatusDisplay() {
     if (loop_.trackingSource != 1 && !loop_.autoTrack) return;
     const bool selected = loop_.selectedSatellite != kNoSatellite;
     const std::string& name = loop_.selectedSatellite;
-    const auto showCompass = [&] {
-        panel_.setCaption("lbl_compAz", "Az: " + oneDecimal(tracking_.azimuth));
-        panel_.setCaption("lbl_CompEle", "El: " + oneDecimal(tracking_.elevation));
-    };
+    const auto showCompass = [&] { showCompassLabels(panel_, tracking_); };
     if (!selected && !loop_.autoTrack) {
         panel_.setCaption("lbl_maptext", "Click Satellite's Dot to activate tracking.");
         panel_.setCaption("lbl_sched", "");
@@ -285,6 +287,8 @@ void Station::loopPointing() {
         flip_park();
         loop_.flipDecisionMade = 1;
     }
+    // Linked to a program the status display of step 7 is skipped: the compass shows here.
+    if (selected && loop_.trackingSource != 1) showCompassLabels(panel_, tracking_);
     if (selected && config_.horizonTable == "YES" && belowHorizon())
         panel_.setCaption("lbl_sat_name", loop_.selectedSatellite + " obscured");
     // Without a satellite the drive only lets the rotators go.

@@ -128,6 +128,8 @@ TEST(LinkedStation, NovaForWindowsPositionDrivesTheRotatorsAndTheDoppler) {
     s.tick(70, 1000);
     EXPECT_EQ(s.loop().selectedSatellite, "AO-7");
     EXPECT_EQ(s.panel().caption("lbl_ma256"), "100");
+    EXPECT_EQ(s.panel().caption("lbl_compAz"), "Az: 120.0");
+    EXPECT_EQ(s.panel().caption("lbl_CompEle"), "El: 35.0");
     EXPECT_EQ(s.status("az"), "120.0");
     EXPECT_EQ(s.status("el"), "35.0");
     EXPECT_EQ(s.status("range"), "-"); // Nova for Windows gives no range
