@@ -1,6 +1,7 @@
 #include "dde/dde_link.h"
 
 #include "core/number_text.h"
+#include "platform/dde_client_wire.h"
 
 #include <cstdio>
 
@@ -12,13 +13,6 @@ constexpr const char* kLinkLost = "DDE LINK LOST. Enter Satellite name and Press
 constexpr const char* kNovaSelected = "Satellite selected by the Nova for Windows program.";
 constexpr const char* kNotInDataBase = " not in data base";
 constexpr const char* kEnterNameToEdit = "Enter Satellite name to Edit.";
-
-std::string printableReply(const std::string& reply) {
-    std::string text;
-    for (char c : reply.substr(0, 80))
-        text += (c >= 0x20 && c < 0x7f) ? c : '.';
-    return text;
-}
 
 } // namespace
 
@@ -115,7 +109,7 @@ void DdeLink::applyNoSatellite(const DdeSource& source) {
 void DdeLink::applyUnreadable(const DdeSource& source, const SourceReading& reading) {
     if (reading.fault != lastFault_)
         log(std::string("the reply of ") + source.program + " is not understood (" + reading.fault +
-            "): \"" + printableReply(lastReply_) + "\"");
+            "): \"" + platform::printableDdeText(lastReply_, 80) + "\"");
     lastFault_ = reading.fault;
     satelliteName_ = core::kNoSatellite;
     positionFor_.clear();

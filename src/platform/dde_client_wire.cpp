@@ -57,14 +57,14 @@ template <typename Frame> Frame malformed(std::string fault) {
     return frame;
 }
 
-std::string printable(std::string_view line) {
-    std::string text;
-    for (char c : line.substr(0, 40))
-        text += (c >= 0x20 && c < 0x7f) ? c : '?';
-    return text;
-}
-
 } // namespace
+
+std::string printableDdeText(std::string_view text, std::size_t limit) {
+    std::string shown;
+    for (char c : text.substr(0, limit))
+        shown += (c >= 0x20 && c < 0x7f) ? c : '?';
+    return shown;
+}
 
 bool isDdeWord(std::string_view word) {
     if (word.empty() || word.size() > 64) return false;
@@ -92,7 +92,7 @@ std::string encodeDdePokeAccepted() {
 
 std::string encodeDdeRefusal(std::string_view reason) {
     std::string line = "ERR";
-    if (!reason.empty()) line += " " + printable(reason);
+    if (!reason.empty()) line += " " + printableDdeText(reason);
     return line + "\n";
 }
 
@@ -112,17 +112,20 @@ DdeReplyFrame parseDdeReply(std::string_view buffer, bool expectText) {
         return frame;
     }
     if (words[0] != "OK")
-        return malformed<DdeReplyFrame>("unexpected reply header \"" + printable(*line) + "\"");
+        return malformed<DdeReplyFrame>("unexpected reply header \"" + printableDdeText(*line) +
+                                        "\"");
     if (!expectText) {
         if (words.size() != 1)
-            return malformed<DdeReplyFrame>("unexpected poke answer \"" + printable(*line) + "\"");
+            return malformed<DdeReplyFrame>("unexpected poke answer \"" + printableDdeText(*line) +
+                                            "\"");
         frame.state = DdeFrameState::Complete;
         frame.ok = true;
         frame.length = headerLength;
         return frame;
     }
     const auto count = words.size() == 2 ? byteCount(words[1]) : std::nullopt;
-    if (!count) return malformed<DdeReplyFrame>("bad reply length in \"" + printable(*line) + "\"");
+    if (!count)
+        return malformed<DdeReplyFrame>("bad reply length in \"" + printableDdeText(*line) + "\"");
     if (buffer.size() < headerLength + *count) return {};
     frame.state = DdeFrameState::Complete;
     frame.ok = true;
@@ -143,14 +146,15 @@ DdeCommandFrame parseDdeCommand(std::string_view buffer) {
     const bool request = words[0] == "REQUEST" && words.size() == 3;
     const bool poke = words[0] == "POKE" && words.size() == 4;
     if ((!request && !poke) || !isDdeWord(words[1]) || !isDdeWord(words[2]))
-        return malformed<DdeCommandFrame>("unknown command \"" + printable(*line) + "\"");
+        return malformed<DdeCommandFrame>("unknown command \"" + printableDdeText(*line) + "\"");
     frame.topic = std::string(words[1]);
     frame.item = std::string(words[2]);
     frame.length = headerLength;
     if (poke) {
         const auto count = byteCount(words[3]);
         if (!count)
-            return malformed<DdeCommandFrame>("bad poke length in \"" + printable(*line) + "\"");
+            return malformed<DdeCommandFrame>("bad poke length in \"" + printableDdeText(*line) +
+                                              "\"");
         if (buffer.size() < headerLength + *count) return {};
         frame.poke = true;
         frame.text = std::string(buffer.substr(headerLength, *count));

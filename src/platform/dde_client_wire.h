@@ -19,6 +19,10 @@ inline constexpr std::size_t kDdeLongestHeader = 256;
 // Topics and items travel as single words.
 bool isDdeWord(std::string_view word);
 
+// At most `limit` characters of a program's text, fit for a log line: anything but
+// printable ASCII becomes "?".
+std::string printableDdeText(std::string_view text, std::size_t limit = 40);
+
 std::string encodeDdeRequest(std::string_view topic, std::string_view item);
 std::string encodeDdePoke(std::string_view topic, std::string_view item, std::string_view text);
 std::string encodeDdeTextReply(std::string_view text); // OK <n>\n + text

@@ -142,5 +142,15 @@ TEST(DdeClient, NamesMatchWithoutRegardToCaseAndPokesCarryTheirText) {
     EXPECT_EQ(program.received[0], "POKE NFW_DATA NFW_SERVER 9\nSAT=07530");
 }
 
+TEST(DdeClient, AProgramHangingUpDuringALongPokeIsAFailureNotASignal) {
+    QTemporaryDir dir;
+    const std::string directory = dir.path().toStdString();
+    RawProgram program(directory, "NFW32", {""}); // hangs up once the header has come
+    LocalSocketDdeClient client(directory, kTestTimeoutMs);
+    const auto result = client.poke("NFW32|NFW_DATA", "NFW_SERVER", std::string(60000, 'x'));
+    EXPECT_FALSE(result.answered());
+    EXPECT_EQ(client.request("NFW32|NFW_DATA", "NFW_SERVER").outcome, DdeOutcome::BadReply);
+}
+
 } // namespace
 } // namespace orv::platform
