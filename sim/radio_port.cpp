@@ -5,6 +5,8 @@
 #include "sim/ic910_radio.h"
 #include "sim/kenwood_radio.h"
 
+#include <algorithm>
+
 namespace orv::sim {
 
 std::vector<std::unique_ptr<RadioFamily>> makeRadioFamilies() {
@@ -17,14 +19,31 @@ std::vector<std::unique_ptr<RadioFamily>> makeRadioFamilies() {
 
 RadioPort::RadioPort(int number) : number_(number), families_(makeRadioFamilies()) {}
 
+void RadioPort::attach(std::vector<std::string> familyNames) {
+    attached_ = std::move(familyNames);
+    if (lastFamily_ && !attached(*lastFamily_)) lastFamily_ = nullptr;
+}
+
+bool RadioPort::attached(const RadioFamily& family) const {
+    return attached_.empty() ||
+           std::find(attached_.begin(), attached_.end(), family.name()) != attached_.end();
+}
+
 RadioExchange RadioPort::deliver(const std::vector<uint8_t>& command) {
     for (const auto& family : families_) {
-        if (!family->recognises(command)) continue;
+        if (!attached(*family) || !family->recognises(command)) continue;
         lastFamily_ = family.get();
         return family->handle(command);
     }
-    return {std::to_string(command.size()) +
-                " bytes no simulated radio understands: " + rotator::hexBytesText(command),
+    std::string listener = "no simulated radio understands";
+    if (!attached_.empty()) {
+        listener = "the " + attached_.front();
+        for (size_t i = 1; i < attached_.size(); ++i)
+            listener += " and the " + attached_[i];
+        listener += " here does not understand";
+    }
+    return {std::to_string(command.size()) + " bytes " + listener + ": " +
+                rotator::hexBytesText(command),
             {}};
 }
 

@@ -5,6 +5,7 @@
 #include "sim/radio_family.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace orv::sim {
@@ -16,7 +17,10 @@ class RadioPort {
 public:
     explicit RadioPort(int number);
 
-    // Hands one command to the family that recognises it.
+    // The radios the station's record puts on this port, by family name ("IC-910"):
+    // only they hear its commands. Empty, the default: every family listens.
+    void attach(std::vector<std::string> familyNames);
+    // Hands one command to the attached family that recognises it.
     RadioExchange deliver(const std::vector<uint8_t>& command);
     // The family's dial of the radio last addressed on this port, in Hz.
     std::optional<uint64_t> dialHz() const;
@@ -28,7 +32,10 @@ public:
 
 private:
     int number_;
+    bool attached(const RadioFamily& family) const;
+
     std::vector<std::unique_ptr<RadioFamily>> families_;
+    std::vector<std::string> attached_;
     RadioFamily* lastFamily_ = nullptr;
 };
 

@@ -9,24 +9,71 @@
 #include "sim/simulated_hardware.h"
 #include "station/station.h"
 
+#include <array>
+#include <string>
+#include <vector>
+
 namespace orv::station {
 
 namespace {
+// The simulated radio that speaks a model's commands; nullptr: whichever understands them.
+const char* simulatedRadioName(radio::RadioFamily family) {
+    using F = radio::RadioFamily;
+    switch (family) {
+    case F::Icom:
+    case F::IcomR8500:
+    case F::IcomR9000:
+        return "CI-V";
+    case F::Ic910:
+        return "IC-910";
+    case F::Kenwood:
+    case F::Ts2000:
+        return "Kenwood";
+    default:
+        return nullptr;
+    }
+}
+
 // The dial a simulated radio shows for one link: a CI-V radio by its address and
-// band (the sub band carries the downlink of a satellite radio on both links).
+// band (the sub band carries the downlink of a satellite radio on both links), the
+// others by where they transmit (uplink) or receive (downlink).
 std::string simulatedDial(sim::SimulatedHardware* hardware, int port,
-                          const radio::RadioModel& model, bool subBand) {
+                          const radio::RadioModel& model, bool uplink, bool subBand) {
     if (!hardware || port < 1 || port > 4 || model.family == radio::RadioFamily::None) return {};
     sim::RadioPort& radioPort = hardware->box().radioPort(port);
+    const char* name = simulatedRadioName(model.family);
     std::optional<uint64_t> hz;
     if (auto* civ = dynamic_cast<sim::CivRadioFamily*>(radioPort.family("CI-V"));
-        civ && model.civAddress) {
+        civ && model.civAddress && name == std::string("CI-V")) {
         const sim::CivRadioState& radio = civ->radio(model.civAddress);
         hz = radio.dials[static_cast<size_t>((subBand ? 2 : 0) + radio.vfo)].hz;
+    } else if (sim::RadioFamily* family = name ? radioPort.family(name) : nullptr) {
+        hz = family->linkDialHz(uplink);
     } else {
-        hz = radioPort.dialHz();
+        hz = radioPort.linkDialHz(uplink);
     }
     return hz ? radio::megahertzText(static_cast<double>(*hz) / 1e6) : std::string();
+}
+
+// Puts on each port of the simulated box the radios the record names there.
+void attachSimulatedRadios(sim::SimulatedHardware* hardware,
+                           const core::SatelliteConfig& satellite) {
+    if (!hardware) return;
+    std::array<std::vector<std::string>, 5> names;
+    std::array<bool, 5> anyRadio{};
+    for (const auto* link : {&satellite.uplink, &satellite.downlink}) {
+        if (link->port < 1 || link->port > 4) continue;
+        const auto slot = static_cast<size_t>(link->port);
+        if (const char* name = simulatedRadioName(radio::radioModel(link->radio).family))
+            names[slot].emplace_back(name);
+        else
+            anyRadio[slot] = true;
+    }
+    for (int port = 1; port <= 4; ++port) {
+        const auto slot = static_cast<size_t>(port);
+        hardware->box().radioPort(port).attach(anyRadio[slot] ? std::vector<std::string>()
+                                                              : names[slot]);
+    }
 }
 } // namespace
 
@@ -58,13 +105,13 @@ void Station::wireRadios() {
     if (!options_.simulate) return;
     statusLine_.add("sim_up", [this] {
         const auto& up = currentSatellite_.uplink;
-        return simulatedDial(simulated_.get(), up.port, radio::radioModel(up.radio), false);
+        return simulatedDial(simulated_.get(), up.port, radio::radioModel(up.radio), true, false);
     });
     statusLine_.add("sim_dn", [this] {
         const auto& down = currentSatellite_.downlink;
         const auto& model = radio::radioModel(down.radio);
         const bool sub = model.satellite && currentSatellite_.uplink.radio == down.radio;
-        return simulatedDial(simulated_.get(), down.port, model, sub);
+        return simulatedDial(simulated_.get(), down.port, model, false, sub);
     });
 }
 
@@ -101,6 +148,7 @@ void Station::resetTuningControls() {
 }
 void Station::applySatelliteToRadios() {
     radios_->applySatellite();
+    attachSimulatedRadios(simulated_.get(), currentSatellite_);
 }
 void Station::setUpRadiosForSelection() {
     radios_->setUpForSelection();

@@ -101,6 +101,13 @@ TEST(SimulatedKenwood, APortHandsTextToTheKenwood) {
     RadioPort port(3);
     EXPECT_EQ(port.deliver(text("FA00435800000;")).description, "Kenwood set VFO A 435.800000 MHz");
     EXPECT_EQ(port.dialHz(), 435800000u);
+    // With an IC-910 attached the port has no Kenwood to hear text.
+    port.attach({"IC-910"});
+    EXPECT_EQ(port.deliver(text("FA;")).description,
+              "3 bytes the IC-910 here does not understand: 46 41 3B");
+    EXPECT_FALSE(port.dialHz());
+    port.attach({});
+    EXPECT_EQ(port.deliver(text("FA;")).reply, text("FA00435800000;"));
 }
 
 TEST(SimulatedKenwood, ASwitchedOffRadioNeitherActsNorAnswers) {
