@@ -198,12 +198,16 @@ void Ic910Family::readback_ic910() {
     wiring_.state.readDone = 1;
 }
 
-// Back to receive, satellite mode and tone off, and the memory channel when one is set.
+// Back to receive, satellite mode off, the tone off on both bands, and the memory channel
+// when one is set.
 void Ic910Family::ic910_close(int transfer) {
     wiring_.link.currentTransfer = transfer;
     if (case_ == SetupCase::BothLinksOnMain) send(civ::kTransmit, {0x00, 0x00});
     send(civ::kSettings, {ic910::cmd::kSatelliteMode, 0x00});
-    send(civ::kLevels, {ic910::cmd::kToneSwitch, 0x00});
+    for (const uint8_t band : {kCivSubBand, kCivMainBand}) {
+        send(civ::kSelectVfo, {band});
+        send(civ::kLevels, {ic910::cmd::kToneSwitch, 0x00});
+    }
     const auto channel = hooks_.memoryChannel ? hooks_.memoryChannel() : std::nullopt;
     if (!channel) return;
     wiring_.waits.timerx(kCloseWaitMs);

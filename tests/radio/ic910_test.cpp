@@ -228,6 +228,8 @@ TEST(Ic910, CloseOnceForBothLinks) {
     f.radios->radioinit();
     f.sent.clear();
     f.radios->shut_down_radios();
-    EXPECT_EQ(f.payloads(), (std::vector<Bytes>{ic(0x1C, {0x00, 0x00}), ic(0x1A, {0x07, 0x00}),
-                                                ic(0x16, {0x42, 0x00}), ic(0x08, {0x07})}));
+    EXPECT_EQ(f.payloads(),
+              (std::vector<Bytes>{ic(0x1C, {0x00, 0x00}), ic(0x1A, {0x07, 0x00}), ic(0x07, {0xD1}),
+                                  ic(0x16, {0x42, 0x00}), ic(0x07, {0xD0}), ic(0x16, {0x42, 0x00}),
+                                  ic(0x08, {0x07})}));
 }
