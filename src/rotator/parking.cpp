@@ -6,6 +6,7 @@
 
 #include <QEventLoop>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 namespace orv::rotator {
@@ -73,7 +74,10 @@ void RotatorDrive::park() {
     state_.lastParkRounds = round;
     ++state_.parksDone;
     if (round >= timing_.parkRounds) {
-        links_.panel.setCaption("lbl_maplogo", kParkTimeoutText + std::to_string(round));
+        const std::string text = kParkTimeoutText + std::to_string(round);
+        // On the panel, and for a run without windows on standard error.
+        std::fprintf(stderr, "orv_kite: %s\n", text.c_str());
+        links_.panel.setCaption("lbl_maplogo", text);
         links_.panel.setVisible("lbl_maplogo", true);
         sendStopFrame();
     }

@@ -39,7 +39,10 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     bindSatelliteGestures();
     panel_.setBackColor("lbl_kep_error", colour::kRed);
     panel_.setVisible("lbl_kep_error", false);
-    statusLine_.add("utc", [this] { return tracking_.utcText; });
+    // The clock as it reads now: a park holds the main loop, never the clock.
+    statusLine_.add("utc", [this] {
+        return orbit::timeFieldsFor(platform_.clock.now(), config_.utcOffset).utcText;
+    });
     statusLine_.add("local", [this] { return panel_.caption("lbl_timebox"); });
     statusLine_.add("sat", [this] { return loop_.selectedSatellite; });
     statusLine_.add("src", [this] { return std::to_string(loop_.trackingSource); });

@@ -61,6 +61,7 @@ void Station::addRotatorStatus() {
                     [this] { return degreesText(rotatorDrive_->state().pointingAzimuth); });
     statusLine_.add("drive_el",
                     [this] { return degreesText(rotatorDrive_->state().pointingElevation); });
+    statusLine_.add("rot", [this] { return panel_.caption("lbl_rot"); });
     statusLine_.add("flip", [this] {
         switch (rotatorDrive_->flipState()) {
         case rotator::FlipState::On:

@@ -176,7 +176,12 @@ TEST(RotatorDrive, ParkingAgainstARotatorThatDoesNotMoveGivesUpAfter550Rounds) {
         DriveFixture f(variant, 0, quickTiming());
         f.config.elevationPark = "YES";
         f.config.azParking = 90;
+        testing::internal::CaptureStderr();
         f.drive->park();
+        // Without windows the operator hears of it on standard error.
+        EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                      "No Az/El control? or 1 Minute Max Parking Timeout 550"),
+                  std::string::npos);
         EXPECT_EQ(f.drive->state().lastParkRounds, 550) << variant;
         EXPECT_EQ(f.panel.caption("lbl_maplogo"),
                   "No Az/El control? or 1 Minute Max Parking Timeout 550");

@@ -1,5 +1,6 @@
 // The interface box as the station runs it: start-up of both variants, the box
 // read on every tick, the status line, and the simulated box with its faults.
+#include "rotator/azimuth_mapping.h"
 #include "rotator/interface_box.h"
 #include "rotator/rotator_drive.h"
 #include "sim/simulated_hardware.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace orv::test {
 namespace {
@@ -246,6 +248,43 @@ TEST(StationOnSimulatedBox, GarbledParallelRepliesShowAsBad) {
         EXPECT_EQ(s.station->panel().caption("lbl_Azfed"), shownAz);
     }
     EXPECT_GE(bad, 8);
+}
+
+// The first tick's park holds the main loop while the rotators turn. Whoever prints the
+// status line meanwhile sees the clock run and the park timer count; the readings
+// averaged after the park are the rotator's, not a mix with those before it.
+TEST(StationOnSimulatedBox, AParkThatHoldsTheLoopLeavesTheClockAndTheParkTimerShowing) {
+    SimulatedStation s(4, {}, [](station::Station& station) {
+        auto& configuration = station.configuration();
+        configuration.makes_cfg(4);
+        configuration.write(4, 17, "YES"); // park
+        configuration.write(4, 11, "90");  // at 90 degrees: half a turn from the south start
+    });
+    std::set<std::string> clocks, rotCaptions;
+    s.doubles.waits.onWait = [&](int) {
+        s.doubles.clock.advanceMs(500);
+        QCoreApplication::processEvents();
+        if (!s.station->rotatorDrive().state().parking) return;
+        clocks.insert(statusValue(s.status(), "utc"));
+        rotCaptions.insert(statusValue(s.status(), "rot"));
+    };
+    s.tick(8); // the first tick parks at 90 degrees; then readings there
+    s.station->config().azParking = 270;
+    s.tick(2); // partial sums of the average before the next park
+    clocks.clear();
+    rotCaptions.clear();
+    s.station->panel().gesture("Lbl_force_park", core::Gesture::DblClick);
+    EXPECT_GT(s.station->rotatorDrive().state().parksDone, 0);
+    EXPECT_GT(clocks.size(), 5u) << "the status line's clock ran during the park";
+    EXPECT_TRUE(rotCaptions.count("Park_Timer_3")) << s.status();
+    EXPECT_EQ(statusValue(s.status(), "rot"), "Rotators_Free");
+    for (int i = 0; i < 4; ++i) {
+        s.tick(1);
+        const double rotatorAt =
+            rotator::trueAzimuthAt(s.station->rotatorDrive().format(),
+                                   s.station->simulatedHardware()->box().azimuth().count());
+        EXPECT_NEAR(s.station->rotatorDrive().azimuthReading(), rotatorAt, 1) << s.status();
+    }
 }
 
 } // namespace
