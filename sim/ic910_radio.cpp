@@ -123,7 +123,7 @@ std::string Ic910RadioFamily::setOffset(const std::vector<uint8_t>& data, bool& 
 std::string Ic910RadioFamily::setLevel(const std::vector<uint8_t>& data, bool& accepted) {
     if (data.size() == 2 && data[0] == 0x42 && data[1] <= 0x01) {
         band().toneOn = data[1] == 0x01;
-        return "tone " + onOff(band().toneOn) + " on the " + bandName() + " band";
+        return std::string(bandName()) + " band tone " + onOff(band().toneOn);
     }
     accepted = false;
     return "function " + rotator::hexBytesText(data) + " (not simulated)";

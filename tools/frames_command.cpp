@@ -73,16 +73,29 @@ std::string hexText(const std::vector<uint8_t>& bytes) {
     return text;
 }
 
-// What a radio on the port makes of the command, as the simulated radios read it.
-std::string meaning(std::map<int, std::unique_ptr<sim::RadioPort>>& ports,
-                    const radio::DryRunFrame& frame) {
-    if (frame.port == 0) return "no radio port in the header; the box ignores the payload";
-    auto& port = ports[frame.port];
-    if (!port) port = std::make_unique<sim::RadioPort>(frame.port);
-    std::vector<uint8_t> command = frame.payload;
-    if (!command.empty() && command.back() == 0xF0) command.pop_back();
-    return port->deliver(command).description;
-}
+// The simulated radios on the box's ports: each hears the frames sent to its port,
+// says what it makes of them and answers reads.
+class SimulatedPorts {
+public:
+    std::vector<uint8_t> hear(const radio::DryRunFrame& frame) {
+        if (frame.port == 0) {
+            meanings_.emplace_back("no radio port in the header; the box ignores the payload");
+            return {};
+        }
+        auto& port = ports_[frame.port];
+        if (!port) port = std::make_unique<sim::RadioPort>(frame.port);
+        std::vector<uint8_t> command = frame.payload;
+        if (!command.empty() && command.back() == 0xF0) command.pop_back();
+        auto exchange = port->deliver(command);
+        meanings_.push_back(std::move(exchange.description));
+        return exchange.reply;
+    }
+    const std::string& meaning(size_t frame) const { return meanings_.at(frame); }
+
+private:
+    std::map<int, std::unique_ptr<sim::RadioPort>> ports_;
+    std::vector<std::string> meanings_;
+};
 
 } // namespace
 
@@ -126,13 +139,16 @@ int framesCommand(const std::vector<std::string>& words) {
         if (!applyField(record, assignment))
             return fail("--field takes K=VALUE with K from 2 to 23, not " + assignment, 2);
 
-    const auto frames = radio::dryRunFrames(record, config, variant, arguments.has("--shutdown"));
-    std::map<int, std::unique_ptr<sim::RadioPort>> ports;
+    SimulatedPorts ports;
+    const auto frames =
+        radio::dryRunFrames(record, config, variant, arguments.has("--shutdown"),
+                            [&](const radio::DryRunFrame& frame) { return ports.hear(frame); });
     std::printf("transfer\tport\ttiming\tpayload\tmeaning\n");
-    for (const auto& frame : frames)
+    for (size_t i = 0; i < frames.size(); ++i) {
+        const auto& frame = frames[i];
         std::printf("%d\t%d\t%d %d\t%s\t%s\n", frame.transfer, frame.port, frame.timingFirst,
-                    frame.timingSecond, hexText(frame.payload).c_str(),
-                    meaning(ports, frame).c_str());
+                    frame.timingSecond, hexText(frame.payload).c_str(), ports.meaning(i).c_str());
+    }
     return 0;
 }
 

@@ -24,11 +24,20 @@ DryRunFrame describeFrame(const core::BoxFrame& frame, int transfer, int variant
     }
     return out;
 }
+// A read's answer stands where the variant's box returns radio bytes.
+void answer(core::BoxReply& reply, int variant, const DryRunFrame& frame,
+            const std::vector<uint8_t>& bytes) {
+    if (frame.transfer != kDownlinkRead) return;
+    reply.clear();
+    int slot = variant == 3 ? 1 : 9;
+    for (const uint8_t byte : bytes)
+        if (slot < core::kBoxSlots) reply.set(slot++, byte);
+}
 } // namespace
 
 std::vector<DryRunFrame> dryRunFrames(const core::SatelliteRecord& record,
-                                      const core::ConfigValues& config, int variant,
-                                      bool shutdown) {
+                                      const core::ConfigValues& config, int variant, bool shutdown,
+                                      const DryRunRadio& radio) {
     core::Panel panel;
     platform::RecordingWaits waits;
     core::StartupState startup;
@@ -42,6 +51,7 @@ std::vector<DryRunFrame> dryRunFrames(const core::SatelliteRecord& record,
 
     const RadiosHooks hooks = stationlessHooks([&] {
         frames.push_back(describeFrame(frame, timing.lastTransfer, variant));
+        if (radio) answer(reply, variant, frames.back(), radio(frames.back()));
         // the box clears its one-shot flags after every frame
         for (int slot : {23, 24, 56, 57, 58, 59})
             frame[slot] = 0;

@@ -7,6 +7,7 @@
 #include "core/satellite_record.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace orv::radio {
@@ -19,7 +20,13 @@ struct DryRunFrame {
     std::vector<uint8_t> payload; // up to and including the 0xF0 marker
 };
 
+// The radio on a frame's port: it hears each frame as the box forwards it and gives
+// its answer, which the box returns for a read (transfer 3).
+using DryRunRadio = std::function<std::vector<uint8_t>(const DryRunFrame&)>;
+
+// Without a radio the box reads nothing back (a set-up that asks its radio stops there).
 std::vector<DryRunFrame> dryRunFrames(const core::SatelliteRecord& record,
-                                      const core::ConfigValues& config, int variant, bool shutdown);
+                                      const core::ConfigValues& config, int variant, bool shutdown,
+                                      const DryRunRadio& radio = {});
 
 } // namespace orv::radio

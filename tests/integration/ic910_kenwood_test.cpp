@@ -6,6 +6,7 @@
 // and silences the box.
 #include "core/configuration.h"
 #include "core/satellite_db.h"
+#include "program_runner.h"
 #include "radio/frequency_text.h"
 #include "radio/radios.h"
 #include "sim/ic910_radio.h"
@@ -192,6 +193,40 @@ TEST(Ic910Pass, ASwitchedOffRadioIsReportedAndTheBoxFallsSilent) {
         s.doubles.clock.advanceMs(5000);
         s.tick(20);
         EXPECT_EQ(s.station->simulatedHardware()->box().framesReceived(), frames);
+    }
+}
+
+// The dry run shows the whole set-up: the simulated radio answers the main-band read.
+TEST(FramesTool, ShowsTheIc910AndTs2000SetUpsTuningAndClose) {
+    const QStringList ic910{"frames",  "--field", "7=27", "--field", "18=27", "--field",
+                            "23=88.5", "--field", "8=1",  "--field", "19=1",  "--shutdown"};
+    const QStringList ts2000{"frames",  "--field", "7=26",    "--field", "18=26",
+                             "--field", "4=USB",   "--field", "15=LSB",  "--shutdown"};
+    const struct {
+        QStringList arguments;
+        std::vector<const char*> lines;
+    } runs[] = {
+        {ic910,
+         {"IC-910 read main band frequency: 145.000000 MHz",
+          "IC-910 exchange main and sub bands (main now 70 cm)",
+          "FE FE 60 E0 1B 00 08 85 FD F0\tIC-910 tone 88.5 Hz on the sub band",
+          "IC-910 set frequency 435.123456 MHz on the main band",
+          "IC-910 set frequency 145.900000 MHz on the sub band", "IC-910 satellite mode off"}},
+        {ts2000,
+         {"Kenwood transmit on VFO A, satellite mode on (SA1011000)",
+          "Kenwood set VFO B 145.900000 MHz", "Kenwood set VFO A 435.123456 MHz",
+          "Kenwood set VFO A 16.000000 MHz, mode AM"}},
+    };
+    for (const auto& run : runs) {
+        for (const char* variant : {"3", "4"}) {
+            const ProgramRun result =
+                runProgram(tool(), run.arguments + QStringList{"--variant", variant}, "");
+            ASSERT_EQ(result.code, 0) << result.err.toStdString();
+            const std::string out = result.out.toStdString();
+            for (const char* line : run.lines)
+                EXPECT_NE(out.find(line), std::string::npos) << line << "\n" << out;
+            EXPECT_EQ(out.find("refused"), std::string::npos) << out;
+        }
     }
 }
 

@@ -59,7 +59,7 @@ TEST(SimulatedIc910, SettingsOfTheSelectedBand) {
         {{0x07, 0x00}, "IC-910 select VFO A of the sub band", true},
         {{0x06, 0x05, 0x01}, "IC-910 set mode FM on the sub band", true},
         {{0x1B, 0x00, 0x08, 0x85}, "IC-910 tone 88.5 Hz on the sub band", true},
-        {{0x16, 0x42, 0x01}, "IC-910 tone on on the sub band", true},
+        {{0x16, 0x42, 0x01}, "IC-910 sub band tone on", true},
         {{0x0F, 0x00}, "IC-910 split off", true},
         {{0x0F, 0x10}, "IC-910 simplex", true},
         {{0x1C, 0x00, 0x01}, "IC-910 transmit", true},
