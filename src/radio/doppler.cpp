@@ -82,8 +82,8 @@ std::optional<double> downlinkFromReading(double readingMHz, double downlinkMHz,
     return std::nullopt;
 }
 
-bool movedPastStep(int hz, int referenceHz, double stepHz) {
-    return std::abs(hz - referenceHz) > stepHz;
+bool movedPastStep(int64_t dialHz, int64_t referenceHz, double stepHz) {
+    return static_cast<double>(std::llabs(dialHz - referenceHz)) > stepHz;
 }
 
 } // namespace orv::radio

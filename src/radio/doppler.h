@@ -47,7 +47,7 @@ std::optional<double> downlinkFromReading(double readingMHz, double downlinkMHz,
                                           double downConverterMHz, int downlinkSign,
                                           int downlinkDopplerHz);
 
-// The retune test: the Hz part moved by more than the step.
-bool movedPastStep(int hz, int referenceHz, double stepHz);
+// The retune test: the dial (whole Hz) moved by more than the step since the last retune.
+bool movedPastStep(int64_t dialHz, int64_t referenceHz, double stepHz);
 
 } // namespace orv::radio

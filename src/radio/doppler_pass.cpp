@@ -10,9 +10,6 @@ constexpr int kPassWaitMs = 10;
 constexpr int kFrozenYieldMs = 50;
 constexpr int kLampPasses = 5;
 
-int hzPartOf(int64_t dialHz) {
-    return static_cast<int>(dialHz % 1000000);
-}
 } // namespace
 
 DopplerPass::DopplerPass(DopplerPassWiring wiring, DopplerPassHooks hooks)
@@ -66,8 +63,8 @@ void DopplerPass::frequency() {
 
     if (d.firstPass) {
         d.firstPass = false;
-        d.uplinkReferenceHz = hzPartOf(d.uplinkDialHz);
-        d.downlinkReferenceHz = hzPartOf(d.downlinkDialHz);
+        d.uplinkReferenceHz = d.uplinkDialHz;
+        d.downlinkReferenceHz = d.downlinkDialHz;
         d.forceUplink = 1;
         d.retuneDownlink = 1;
     }
@@ -82,7 +79,7 @@ void DopplerPass::frequency() {
 
 void DopplerPass::retuneDownlink() {
     DopplerState& d = wiring_.doppler;
-    const int hz = hzPartOf(d.downlinkDialHz);
+    const int64_t hz = d.downlinkDialHz;
     if (movedPastStep(hz, d.downlinkReferenceHz, wiring_.plan.downlinkStepHz))
         d.downlinkPending = true;
     if (!d.downlinkPending && !d.retuneDownlink && !d.retuneBoth) return;
@@ -98,7 +95,7 @@ void DopplerPass::retuneDownlink() {
 
 void DopplerPass::retuneUplink() {
     DopplerState& d = wiring_.doppler;
-    const int hz = hzPartOf(d.uplinkDialHz);
+    const int64_t hz = d.uplinkDialHz;
     if (movedPastStep(hz, d.uplinkReferenceHz, wiring_.plan.uplinkStepHz)) d.uplinkPending = true;
     if (!d.uplinkPending && !d.forceUplink && !d.retuneBoth) return;
     d.retuneBoth = 0;

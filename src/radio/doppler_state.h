@@ -14,10 +14,10 @@ struct DopplerState {
     int64_t downlinkDialHz = 0; // what the downlink radio is sent, after the converter
     double uplinkAtRadio = 0;   // the same in MHz
     double downlinkAtRadio = 0;
-    std::string uplinkText;    // what catcontrol_tx sends
-    std::string downlinkText;  // what catcontrol_rx sends
-    int uplinkReferenceHz = 0; // Hz part at the last retune
-    int downlinkReferenceHz = 0;
+    std::string uplinkText;        // what catcontrol_tx sends
+    std::string downlinkText;      // what catcontrol_rx sends
+    int64_t uplinkReferenceHz = 0; // the dial at the last retune
+    int64_t downlinkReferenceHz = 0;
     bool uplinkPending = false;
     bool downlinkPending = false;
     bool firstPass = false;   // armed by a satellite load

@@ -76,6 +76,22 @@ TEST(DopplerPass, RetunesOnlyPastTheStep) {
     EXPECT_EQ(f.framesSinceClear(), 0u);
 }
 
+TEST(DopplerPass, AWholeMegahertzStepRetunes) {
+    // The Hz part of 436.000000 equals that of 435.000000: only the whole frequency
+    // tells the radio must move.
+    PassFixture f;
+    f.framesSinceClear();
+    auto& tuning = f.radios->tuning();
+    tuning.selectKnobTarget(radio::kKnobUplink);
+    while (tuning.knobRate() < radio::kMaxKnobRate)
+        tuning.lbl_fine_mult_Click();
+    f.panel.setValue("Knob1", 1);
+    tuning.Knob1_Change();
+    f.radios->frequency();
+    ASSERT_FALSE(f.payloads().empty());
+    EXPECT_EQ(f.payloads().back(), civ(0x20, 0x05, {0x00, 0x00, 0x00, 0x36, 0x04}));
+}
+
 TEST(DopplerPass, LampsShowARetuneForFivePasses) {
     PassFixture f;
     EXPECT_TRUE(f.panel.visible("upgrn"));

@@ -81,8 +81,9 @@ TEST(Retune, OnlyPastTheStep) {
     EXPECT_FALSE(movedPastStep(100050, 100000, 50));
     EXPECT_TRUE(movedPastStep(100051, 100000, 50));
     EXPECT_TRUE(movedPastStep(99949, 100000, 50));
-    // A whole-MHz change shows as a large move of the Hz part.
-    EXPECT_TRUE(movedPastStep(hzPart(146.0000001), hzPart(145.9999991), 50));
+    // Whole frequencies are compared: a move of exactly 1 MHz is a move.
+    EXPECT_TRUE(movedPastStep(436000000, 435000000, 50));
+    EXPECT_FALSE(movedPastStep(1268000050, 1268000000, 50));
 }
 
 TEST(Transponder, KeepsSumOrDifference) {
