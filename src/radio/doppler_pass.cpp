@@ -3,13 +3,41 @@
 #include "radio/doppler.h"
 #include "radio/frequency_text.h"
 
+#include <optional>
+
 namespace orv::radio {
 
 namespace {
 constexpr int kPassWaitMs = 10;
 constexpr int kFrozenYieldMs = 50;
 constexpr int kLampPasses = 5;
+// Below one Hz a plan value is no frequency (an empty, non-numeric or 0 record field
+// leaves only the record's tiny offset).
+constexpr double kLowestMHz = 0.000001;
 
+bool isFrequency(double mhz) {
+    return mhz >= kLowestMHz;
+}
+
+std::string planCaption(double mhz) {
+    return isFrequency(mhz) ? megahertzText(mhz) : "No frequency";
+}
+
+// The label of a radio's frequency: the dial, or why the radio is not sent one.
+std::string dialCaption(int64_t dialHz, const std::string& refusal) {
+    if (!refusal.empty()) return "Not sent: " + refusal;
+    if (dialHz == 0) return "0 Hz: not sent";
+    return megahertzText(static_cast<double>(dialHz) / 1e6);
+}
+
+// The dial of a link, nothing when there is nothing to send.
+std::optional<int64_t> sendableDial(double planMHz, std::optional<int64_t> dialHz) {
+    if (!isFrequency(planMHz) || !dialHz || *dialHz == 0) return std::nullopt;
+    return dialHz;
+}
+
+constexpr LinkLabels kUplinkLabels{"upblu", "upgrn", "lbl_UpDop"};
+constexpr LinkLabels kDownlinkLabels{"dnred", "dngrn", "lbl_DnDop"};
 } // namespace
 
 DopplerPass::DopplerPass(DopplerPassWiring wiring, DopplerPassHooks hooks)
@@ -18,8 +46,8 @@ DopplerPass::DopplerPass(DopplerPassWiring wiring, DopplerPassHooks hooks)
 void DopplerPass::showPlan() {
     auto& panel = wiring_.panel;
     const FrequencyPlan& plan = wiring_.plan;
-    panel.setCaption("lbl_UpFreq", megahertzText(plan.uplink));
-    panel.setCaption("lbl_DnFreq", megahertzText(plan.downlink));
+    panel.setCaption("lbl_UpFreq", planCaption(plan.uplink));
+    panel.setCaption("lbl_DnFreq", planCaption(plan.downlink));
     panel.setCaption("lbl_convdn", megahertzText(plan.downConverter));
     panel.setVisible("lbl_convdn", plan.downConverter != 0);
     panel.setCaption("lb_upcnvtr", megahertzText(plan.upConverter));
@@ -39,8 +67,10 @@ void DopplerPass::computeAtRadios() {
     const double rangeRate = wiring_.tracking.rangeRate;
     d.uplinkDopplerHz = dopplerHz(plan.uplink, rangeRate);
     d.downlinkDopplerHz = dopplerHz(plan.downlink, rangeRate);
-    const auto up = uplinkDialHz(plan.uplink, d.uplinkDopplerHz, plan.upConverter);
-    const auto down = downlinkDialHz(plan.downlink, d.downlinkDopplerHz, plan.downConverter);
+    const auto up =
+        sendableDial(plan.uplink, uplinkDialHz(plan.uplink, d.uplinkDopplerHz, plan.upConverter));
+    const auto down = sendableDial(
+        plan.downlink, downlinkDialHz(plan.downlink, d.downlinkDopplerHz, plan.downConverter));
     d.uplinkDialHz = up.value_or(0);
     d.downlinkDialHz = down.value_or(0);
     d.uplinkAtRadio = static_cast<double>(d.uplinkDialHz) / 1e6;
@@ -58,8 +88,8 @@ void DopplerPass::frequency() {
     showDoppler();
     auto& panel = wiring_.panel;
     DopplerState& d = wiring_.doppler;
-    panel.setCaption("lbl_UpDop", megahertzText(d.uplinkAtRadio));
-    panel.setCaption("lbl_DnDop", megahertzText(d.downlinkAtRadio));
+    panel.setCaption("lbl_UpDop", dialCaption(d.uplinkDialHz, d.uplinkRefusal));
+    panel.setCaption("lbl_DnDop", dialCaption(d.downlinkDialHz, d.downlinkRefusal));
 
     if (d.firstPass) {
         d.firstPass = false;
@@ -83,9 +113,8 @@ void DopplerPass::retuneDownlink() {
     if (movedPastStep(hz, d.downlinkReferenceHz, wiring_.plan.downlinkStepHz))
         d.downlinkPending = true;
     if (!d.downlinkPending && !d.retuneDownlink && !d.retuneBoth) return;
-    wiring_.panel.setVisible("dngrn", true);
-    wiring_.panel.setVisible("dnred", false);
-    if (!d.downlinkText.empty()) hooks_.catcontrol_rx();
+    if (!d.downlinkText.empty())
+        sendRetune(hooks_.catcontrol_rx, d.downlinkRefusal, kDownlinkLabels);
     d.retuneDownlink = 0;
     if (d.downlinkPending) {
         d.downlinkPending = false;
@@ -99,14 +128,26 @@ void DopplerPass::retuneUplink() {
     if (movedPastStep(hz, d.uplinkReferenceHz, wiring_.plan.uplinkStepHz)) d.uplinkPending = true;
     if (!d.uplinkPending && !d.forceUplink && !d.retuneBoth) return;
     d.retuneBoth = 0;
-    wiring_.panel.setVisible("upgrn", true);
-    wiring_.panel.setVisible("upblu", false);
-    if (!d.uplinkText.empty()) hooks_.catcontrol_tx();
+    if (!d.uplinkText.empty()) sendRetune(hooks_.catcontrol_tx, d.uplinkRefusal, kUplinkLabels);
     d.forceUplink = 0;
     if (d.uplinkPending) {
         d.uplinkPending = false;
         d.uplinkReferenceHz = hz;
     }
+}
+
+// The green lamp shows while the frequency goes out, and stays lit only when it went:
+// a refused frame puts the resting lamp back and its reason on the frequency label.
+void DopplerPass::sendRetune(const std::function<std::string()>& tune, std::string& refusal,
+                             const LinkLabels& labels) {
+    auto& panel = wiring_.panel;
+    panel.setVisible(labels.activeLamp, true);
+    panel.setVisible(labels.restingLamp, false);
+    refusal = tune();
+    if (refusal.empty()) return;
+    panel.setVisible(labels.restingLamp, true);
+    panel.setVisible(labels.activeLamp, false);
+    panel.setCaption(labels.frequency, "Not sent: " + refusal);
 }
 
 // The green lamp of a retune goes back to its resting colour every fifth pass.

@@ -10,6 +10,7 @@
 #include "radio/frequency_plan.h"
 
 #include <functional>
+#include <string>
 
 namespace orv::radio {
 
@@ -21,10 +22,18 @@ struct DopplerPassWiring {
     platform::Waits& waits;
 };
 
+// A link's lamps (resting and retuning) and the label of its radio's frequency.
+struct LinkLabels {
+    const char* restingLamp;
+    const char* activeLamp;
+    const char* frequency;
+};
+
 struct DopplerPassHooks {
     std::function<bool()> satelliteSelected;
-    std::function<void()> catcontrol_tx;
-    std::function<void()> catcontrol_rx;
+    // Each tunes its radio and returns what the link refused on the way (empty when sent).
+    std::function<std::string()> catcontrol_tx;
+    std::function<std::string()> catcontrol_rx;
     std::function<bool()> fullDuplex;
     std::function<void()> duploxer;
     std::function<bool()> runEnded; // a frozen pass stops waiting when the run is over
@@ -44,6 +53,8 @@ private:
     void computeAtRadios();
     void retuneDownlink();
     void retuneUplink();
+    void sendRetune(const std::function<std::string()>& tune, std::string& refusal,
+                    const LinkLabels& labels);
     void countLampPasses(int& passes, const char* resting, const char* active);
 
     DopplerPassWiring wiring_;

@@ -26,6 +26,8 @@ struct DopplerState {
     int retuneBoth = 0;       // set by read-backs and an interface reset
     int uplinkLampPasses = 0; // 1..5, then the lamp goes back
     int downlinkLampPasses = 0;
+    std::string uplinkRefusal; // why the last retune did not reach the radio, until one does
+    std::string downlinkRefusal;
     int freeze = 0;       // 1 while radio transactions are frozen
     bool passRan = false; // a pass with a satellite has run since the load
 };

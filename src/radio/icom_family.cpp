@@ -127,8 +127,7 @@ void IcomFamily::Icom(const std::string& Data, int& mdc, int& main_subr, int& fu
     if (inhibited(mdc)) return;
     const auto frequency = civFrequencyBytes(Data);
     if (!frequency) {
-        std::fprintf(stderr, "orv_kite: frequency text \"%s\" is not a radio frequency; not sent\n",
-                     Data.c_str());
+        wiring_.link.refuse("frequency text \"" + Data + "\" is not a radio frequency");
         return;
     }
     const int transfer = wiring_.link.currentTransfer;
@@ -148,7 +147,11 @@ void IcomFamily::Icom(const std::string& Data, int& mdc, int& main_subr, int& fu
 void IcomFamily::R8500() {
     if (inhibited(1)) return;
     const auto frequency = civFrequencyBytes(wiring_.state.frequencyText);
-    if (!frequency) return;
+    if (!frequency) {
+        wiring_.link.refuse("frequency text \"" + wiring_.state.frequencyText +
+                            "\" is not a radio frequency");
+        return;
+    }
     send(wiring_.link.currentTransfer, kR8500Address, civ::kSetFrequency, *frequency);
 }
 

@@ -70,10 +70,8 @@ void RadioLink::SendTheData(int transfer, int bytes, double /*delayed: the drive
 
 bool RadioLink::sendCommand(int transfer, const std::vector<uint8_t>& command) {
     if (!writeCommand(wiring_.frame, command, variant())) {
-        std::fprintf(stderr,
-                     "orv_kite: a radio command of %zu bytes does not fit the box frame; "
-                     "not sent\n",
-                     command.size());
+        refuse("a radio command of " + std::to_string(command.size()) +
+               " bytes does not fit the box frame");
         return false;
     }
     SendTheData(transfer, static_cast<int>(command.size()) + 1, extraCatDelayMs());
@@ -83,16 +81,20 @@ bool RadioLink::sendCommand(int transfer, const std::vector<uint8_t>& command) {
 void RadioLink::kenwood_send(std::string_view data_in) {
     // The text carries its own marker; it must not run into the header slots.
     if (static_cast<int>(data_in.size()) > payloadCapacity(variant())) {
-        std::fprintf(stderr,
-                     "orv_kite: a radio command of %zu characters does not fit the box "
-                     "frame; not sent\n",
-                     data_in.size());
+        refuse("a radio command of " + std::to_string(data_in.size()) +
+               " characters does not fit the box frame");
         return;
     }
     int slot = kPayloadFirstSlot;
     for (char c : data_in)
         wiring_.frame[slot++] = static_cast<uint8_t>(c);
     SendTheData(currentTransfer, static_cast<int>(data_in.size()), extraCatDelayMs());
+}
+
+void RadioLink::refuse(const std::string& reason) {
+    std::fprintf(stderr, "orv_kite: %s; not sent\n", reason.c_str());
+    ++refusals_;
+    lastRefusal_ = reason;
 }
 
 void RadioLink::fillPayloadWithMarker() {

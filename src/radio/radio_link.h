@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -52,6 +53,10 @@ public:
     bool sendCommand(int transfer, const std::vector<uint8_t>& command);
     // A text command: character k into slot k+1, sent on the current direction.
     void kenwood_send(std::string_view data_in);
+    // A command that cannot go out: said on standard error and kept for the panel.
+    void refuse(const std::string& reason);
+    int refusals() const { return refusals_; }
+    const std::string& lastRefusal() const { return lastRefusal_; }
     void fillPayloadWithMarker();
 
     // Runs `action` now, or, while a frame is going out (a gesture arriving inside the
@@ -79,6 +84,8 @@ private:
     LinkSettings settings_;
     bool sending_ = false;
     std::vector<std::function<void()>> deferred_;
+    int refusals_ = 0;
+    std::string lastRefusal_;
 };
 
 } // namespace orv::radio

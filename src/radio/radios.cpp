@@ -42,8 +42,9 @@ Radios::Radios(RadiosWiring wiring, RadiosHooks hooks)
                 DispatchHooks{hooks_.satelliteSelected, hooks_.frameBeingSent,
                               hooks_.markRadioSetupDone}),
       pass_(DopplerPassWiring{plan_, doppler_, wiring.tracking, wiring.panel, wiring.waits},
-            DopplerPassHooks{hooks_.satelliteSelected, [this] { dispatch_.catcontrol_tx(); },
-                             [this] { dispatch_.catcontrol_rx(); },
+            DopplerPassHooks{hooks_.satelliteSelected,
+                             [this] { return refusalOf([this] { dispatch_.catcontrol_tx(); }); },
+                             [this] { return refusalOf([this] { dispatch_.catcontrol_rx(); }); },
                              [this] { return state_.fullDuplex == 1; }, [this] { duploxer(); },
                              hooks_.runEnded}),
       tuning_(TuningWiring{plan_, doppler_, wiring.panel},
@@ -82,6 +83,8 @@ void Radios::applySatellite() {
     link_.loadSatellite(wiring_.satellite);
     doppler_.firstPass = true;
     doppler_.passRan = false;
+    doppler_.uplinkRefusal.clear();
+    doppler_.downlinkRefusal.clear();
     showModes();
 }
 
@@ -93,6 +96,12 @@ void Radios::showModes() {
     panel.setBackColor("lbl_UpMode",
                        plan_.uplinkSign < 0 ? colours::kLightRed : core::colour::kDefault);
     panel.setBackColor("lbl_DnMode", plan_.downlinkSign < 0 ? colours::kLightRed : colours::kGrey);
+}
+
+std::string Radios::refusalOf(const std::function<void()>& tune) {
+    const int before = link_.refusals();
+    tune();
+    return link_.refusals() == before ? std::string() : link_.lastRefusal();
 }
 
 void Radios::radioinit() {

@@ -106,6 +106,8 @@ private:
     bool pttEnabled() const;
     std::optional<int> memoryChannel() const;
     void showModes();
+    // Runs a tuning call; what the link refused on the way, or empty.
+    std::string refusalOf(const std::function<void()>& tune);
 
     RadiosWiring wiring_;
     RadiosHooks hooks_;

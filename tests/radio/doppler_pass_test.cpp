@@ -243,3 +243,65 @@ TEST(DopplerPass, RefreshClosesReloadsAndReinitialises) {
     EXPECT_EQ(f.framesSinceClear(), 3u + 3u + 3u + 2u);
     EXPECT_TRUE(f.radios->doppler().uplinkPending);
 }
+
+namespace {
+bool sentTo(const RadioFixture& f, uint8_t address) {
+    for (const auto& p : f.payloads())
+        if (p.size() > 2 && p[2] == address) return true;
+    return false;
+}
+} // namespace
+
+TEST(DopplerPass, NoFrameForAFrequencyThatIsNotAFrequency) {
+    const struct {
+        const char* uplink;
+        const char* upConverter;
+        const char* planCaption;
+        const char* radioCaption;
+    } cases[] = {
+        {"", "0", "No frequency", "0 Hz: not sent"},
+        {"abc", "0", "No frequency", "0 Hz: not sent"},
+        {"0", "0", "No frequency", "0 Hz: not sent"},
+        {"-435", "0", "No frequency", "0 Hz: not sent"},
+        {"1268.0", "1268.0", "1268.000000", "0 Hz: not sent"}, // the L.O. on the signal
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.uplink);
+        RadioFixture f(4);
+        f.record[2] = c.uplink;
+        f.record[5] = c.upConverter;
+        f.record[13] = "145.9";
+        f.useRadios(10, 11);
+        f.radios->frequency();
+        EXPECT_FALSE(sentTo(f, 0x20));
+        EXPECT_TRUE(sentTo(f, 0x22)); // the downlink is tuned all the same
+        EXPECT_EQ(f.panel.caption("lbl_UpFreq"), c.planCaption);
+        EXPECT_EQ(f.panel.caption("lbl_UpDop"), c.radioCaption);
+        EXPECT_FALSE(f.panel.visible("upgrn"));
+        EXPECT_TRUE(f.panel.visible("upblu"));
+        EXPECT_TRUE(f.panel.visible("dngrn"));
+    }
+}
+
+TEST(DopplerPass, ARefusedFrameShowsOnThePanelAndLightsNoLamp) {
+    RadioFixture f(4);
+    f.record[2] = "10368.1"; // eleven digits: more than a CI-V frequency carries
+    f.record[13] = "145.9";
+    f.useRadios(10, 11);
+    f.radios->frequency();
+    EXPECT_FALSE(sentTo(f, 0x20));
+    const std::string refusal = "Not sent: frequency text \"10368100000\" is not a radio frequency";
+    EXPECT_EQ(f.panel.caption("lbl_UpDop"), refusal);
+    EXPECT_FALSE(f.panel.visible("upgrn"));
+    EXPECT_TRUE(f.panel.visible("upblu"));
+    EXPECT_TRUE(f.panel.visible("dngrn"));
+    // The next pass still says why the radio stands where it stands.
+    f.radios->frequency();
+    EXPECT_EQ(f.panel.caption("lbl_UpDop"), refusal);
+    // A frequency the radio takes clears it.
+    f.record[2] = "1268.1";
+    f.load();
+    f.radios->frequency();
+    EXPECT_TRUE(sentTo(f, 0x20));
+    EXPECT_EQ(f.panel.caption("lbl_UpDop"), "1268.100000");
+}

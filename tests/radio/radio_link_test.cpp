@@ -171,3 +171,16 @@ TEST(RadioLink, AGestureInsideASendWaitsForItsEnd) {
     link.sendCommand(1, kSevenByteCommand);
     EXPECT_EQ(order, (std::vector<std::string>{"send", "gesture"}));
 }
+
+TEST(RadioLink, ARefusedCommandIsCountedAndNamedForThePanel) {
+    RadioFixture f(4);
+    f.useRadios(10, 11);
+    auto& link = f.radios->link();
+    EXPECT_FALSE(link.sendCommand(kUplinkTransfer, Bytes(21, 0x01))); // 21 and the marker
+    EXPECT_EQ(link.refusals(), 1);
+    EXPECT_EQ(link.lastRefusal(), "a radio command of 21 bytes does not fit the box frame");
+    link.kenwood_send(std::string(30, 'A'));
+    EXPECT_EQ(link.refusals(), 2);
+    EXPECT_EQ(link.lastRefusal(), "a radio command of 30 characters does not fit the box frame");
+    EXPECT_TRUE(f.sent.empty());
+}
