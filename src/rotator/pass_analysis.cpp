@@ -15,7 +15,6 @@ constexpr std::array<OctantRange, 8> kOctants{
     {{0, 45}, {46, 90}, {91, 135}, {136, 180}, {181, 225}, {226, 270}, {271, 315}, {316, 359}}};
 
 constexpr double kHalfTurnCountOffset = 512;
-constexpr double kNorthOverlapCounts = 818.4; // 360 degrees on a 450-degree rotator
 
 int clampedCount(double count) {
     return std::clamp(static_cast<int>(count), 0, kMaxCount);
@@ -51,24 +50,33 @@ FlipPlan decideSouthStart(const PassAnalysis& pass, double k) {
     return plan;
 }
 
-FlipPlan decideNorthStart450(const PassAnalysis& pass, double k) {
-    const double a = pass.aosAzimuth;
-    const bool risesNorthEast = pass.aosOctant == 1 || pass.aosOctant == 2;
-    const bool increasing = pass.motion == Motion::Increasing;
-    const bool decreasing = pass.motion == Motion::Decreasing;
-    if (risesNorthEast && increasing)
-        return {.prePositionCount = clampedCount(a / k + kNorthOverlapCounts)};
-    FlipPlan plan{.prePositionCount = clampedCount(a / k)};
-    if (risesNorthEast && decreasing) return plan;
-    const bool flip = (pass.aosOctant >= 3 && pass.visits(2, 3) && decreasing) ||
-                      (pass.visits(1, 8) && increasing);
-    if (flip) {
-        plan.flip = true;
-        plan.prePositionCount = clampedCount(flippedAzimuth(a) / k);
-        plan.prePositionElevation = kFlippedParkElevation;
-        plan.scaleOverride = 4;
+// A 450-degree rotator: the pass is flipped when `wantFlip` says so, unless only the other
+// way keeps it off the end stops; it is met at its rising point on the side of the
+// overlap from which its whole path lies on the travel.
+FlipPlan decideOnOverlap(const RotatorFormat& rotator, const PassAnalysis& pass, bool wantFlip,
+                         int presentCount) {
+    const auto straight = placeOnTravel(rotator, pass.azimuths, 0);
+    const auto turned = placeOnTravel(rotator, pass.azimuths, 180);
+    bool flip = wantFlip;
+    if (flip && !turned && straight) flip = false;
+    if (!flip && !straight && turned) flip = true;
+    FlipPlan plan{.flip = flip};
+    if (flip) plan.prePositionElevation = kFlippedParkElevation;
+    const double k = rotator.degPerCount();
+    if (const auto& place = flip ? turned : straight) {
+        plan.prePositionCount = clampedCount(*place / k);
+    } else {
+        // Too long for the travel either way: the rising point as the drive would take it.
+        const double rising = flip ? flippedAzimuth(pass.aosAzimuth) : pass.aosAzimuth;
+        plan.prePositionCount = clampedCount(azimuthOnRotator(rotator, rising, presentCount).count);
     }
     return plan;
+}
+
+// The flip the octants of the pass ask for on the rotators that start in the south
+// (formats 3 and 4) or the north-west and north (5 and 6): a pass across the start.
+bool crossesTheStart(int format, const PassAnalysis& pass) {
+    return format <= 4 ? pass.visits(4, 5) : pass.visits(1, 8);
 }
 } // namespace
 
@@ -92,6 +100,7 @@ std::optional<PassAnalysis> analysePass(const PredictAt& predictAt) {
         if (!above && started) return pass;
         if (above) {
             started = true;
+            pass.azimuths.push_back(look->azimuth);
             const int octant = octantOf(look->azimuth);
             if (octant) {
                 pass.octants[size_t(octant)] = true;
@@ -119,17 +128,48 @@ FlipPlan decideFlip(int format, const PassAnalysis& pass, int presentCount) {
     switch (format) {
     case 0:
         return decideSouthStart(pass, k);
-    case 1:
-        return {.flip = pass.visits(1, 8), .prePositionCount = clampedCount(pass.aosAzimuth / k)};
-    case 2:
-        return decideNorthStart450(pass, k);
-    default: {
-        // Formats 3 to 6: flip across the end stop's octants; park at the rising point.
-        const bool flip = format <= 4 ? pass.visits(4, 5) : pass.visits(1, 8);
-        const auto target = azimuthOnRotator(*rotator, pass.aosAzimuth, presentCount);
-        return {.flip = flip, .prePositionCount = clampedCount(target.count)};
+    case 1: {
+        FlipPlan plan{.prePositionCount = clampedCount(pass.aosAzimuth / k)};
+        if (pass.visits(1, 8)) {
+            plan.flip = true;
+            plan.prePositionElevation = kFlippedParkElevation;
+            plan.prePositionCount = clampedCount(flippedAzimuth(pass.aosAzimuth) / k);
+        }
+        return plan;
     }
+    case 2: {
+        // The north-start rotator turns a pass only when it would otherwise run onto an end.
+        FlipPlan plan = decideOnOverlap(*rotator, pass, false, presentCount);
+        if (plan.flip) plan.scaleOverride = 4;
+        return plan;
     }
+    default:
+        return decideOnOverlap(*rotator, pass, crossesTheStart(format, pass), presentCount);
+    }
+}
+
+std::optional<double> placeOnTravel(const RotatorFormat& format,
+                                    const std::vector<double>& azimuths, double turn) {
+    if (azimuths.empty()) return std::nullopt;
+    // The path unwrapped along the travel, from its first azimuth; one step more at each
+    // end for what the steps of the prediction leave out before the first and after the
+    // last.
+    const double first = wrap360(azimuths.front() + turn - format.startAzimuth);
+    double along = first, lowest = first, highest = first;
+    double firstStep = 0, lastStep = 0;
+    for (size_t i = 1; i < azimuths.size(); ++i) {
+        lastStep = azimuthChange(azimuths[i - 1], azimuths[i]);
+        if (i == 1) firstStep = lastStep;
+        along += lastStep;
+        lowest = std::min(lowest, along);
+        highest = std::max(highest, along);
+    }
+    lowest = std::min({lowest, first - firstStep, along + lastStep});
+    highest = std::max({highest, first - firstStep, along + lastStep});
+    // The lowest point of the path at its first place on the travel.
+    const double shift = wrap360(lowest) - lowest;
+    if (highest + shift > format.travelDegrees) return std::nullopt;
+    return first + shift;
 }
 
 } // namespace orv::rotator

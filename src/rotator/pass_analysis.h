@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace orv::rotator {
 
@@ -31,7 +32,8 @@ struct PassAnalysis {
     int aosOctant = 0;
     double aosAzimuth = 0;
     Motion motion = Motion::Unknown;
-    int predictions = 0; // propagator runs made
+    std::vector<double> azimuths; // the predicted azimuths while up, one a step
+    int predictions = 0;          // propagator runs made
     bool visits(int a, int b) const { return octants[size_t(a)] && octants[size_t(b)]; }
 };
 
@@ -47,6 +49,14 @@ struct FlipPlan {
 };
 
 inline constexpr double kFlippedParkElevation = 175;
+
+struct RotatorFormat;
+
+// Where the path of a pass (its azimuths turned by `turn` degrees: 0, or 180 when
+// flipped) lies whole on the travel of `format`: the degrees along the travel of its
+// first azimuth. Nothing when no start keeps the whole path within the travel.
+std::optional<double> placeOnTravel(const RotatorFormat& format,
+                                    const std::vector<double>& azimuths, double turn);
 
 // The decision for `format` (0 to 6) on an analysed pass, with the rotator at
 // `presentCount`.

@@ -149,45 +149,68 @@ TEST(PassAnalysis, SouthCrossingOnASouthStartRotatorIsFlipped) {
     EXPECT_EQ(plan.prePositionCount, int(330 / (360.0 / 1023)) - 512); // from 150 + 180
 }
 
+// The decision and the pre-position by format. Where a 450-degree rotator meets a pass
+// in its overlap, the side is the one from which the whole pass lies on the travel; it
+// is flipped when it crosses the start (formats 3 to 6) or only when nothing else keeps
+// it off the end stops (format 2). A flipped pass is parked over the top, at 175 degrees,
+// where it rises turned by half a turn.
 TEST(PassAnalysis, DecisionByFormat) {
     struct Case {
         const char* what;
         int format;
         double from, sweep;
         bool flip;
-        int count;
-        double elevation;
+        int count; // the pre-position; -1: wherever the rotator points at the rise
     };
     const double k2 = 450.0 / 1023;
     const Case cases[] = {
-        {"north crossing, north start", 1, 300, 120, true, int(300 / (360.0 / 1023)), 0},
-        {"east pass, north start", 1, 30, 100, false, int(30 / (360.0 / 1023)), 0},
-        {"rising north-east, increasing", 2, 30, 100, false, 886, 0},
-        {"rising north-east, decreasing", 2, 80, -60, false, int(80 / k2), 0},
-        {"rising west, through north increasing", 2, 300, 120, true, int(120 / k2), 175},
-        {"rising south-east, decreasing into the north-east", 2, 140, -100, true, int(320 / k2),
-         175},
-        {"rising south, turning west", 2, 170, 80, false, int(170 / k2), 0},
-        {"south crossing, format 3", 3, 150, 60, true, 0, 0},
-        {"north crossing, format 3", 3, 300, 120, false, 0, 0},
-        {"south crossing, format 4", 4, 150, 60, true, 0, 0},
-        {"north crossing, format 5", 5, 300, 120, true, 0, 0},
-        {"north crossing, format 6", 6, 300, 120, true, 0, 0},
+        {"north crossing, north start", 1, 300, 120, true, int(120 / (360.0 / 1023))},
+        {"east pass, north start", 1, 30, 100, false, int(30 / (360.0 / 1023))},
+        {"rising north-east, increasing: the low side", 2, 30, 100, false, int(30 / k2)},
+        {"rising north-east, decreasing to north-east", 2, 80, -60, false, int(80 / k2)},
+        {"rising north-east, decreasing past north: the high side", 2, 80, -140, false,
+         int(440 / k2)},
+        {"rising west, through north to the north-east", 2, 300, 120, false, int(300 / k2)},
+        {"rising south-east, decreasing into the north-east", 2, 140, -100, false, int(140 / k2)},
+        {"rising south, turning west", 2, 170, 80, false, int(170 / k2)},
+        {"too long for the travel unflipped", 2, 250, 220, true, int(70 / k2)},
+        {"south crossing, format 3", 3, 150, 60, true, -1},
+        {"north crossing, format 3", 3, 300, 120, false, -1},
+        {"south crossing, format 4", 4, 150, 60, true, -1},
+        {"north crossing, format 5", 5, 300, 120, true, -1},
+        {"north crossing, format 6", 6, 300, 120, true, -1},
     };
     for (const auto& c : cases) {
         const auto pass = analysePass(syntheticPass(100, 700, c.from, c.sweep));
         ASSERT_TRUE(pass) << c.what;
-        const FlipPlan plan = decideFlip(c.format, *pass, 500);
-        EXPECT_EQ(plan.flip, c.flip) << c.what;
-        EXPECT_EQ(plan.prePositionElevation, c.elevation) << c.what;
-        if (c.format <= 2) {
-            EXPECT_EQ(plan.prePositionCount, c.count) << c.what;
-        } else {
-            // Formats 3 to 6 park at the rising azimuth on their own travel.
-            const auto target = azimuthOnRotator(fmt(c.format), c.from, 500);
-            EXPECT_EQ(plan.prePositionCount, int(target.count)) << c.what;
+        for (const int standing : {0, 500, 1023}) {
+            const FlipPlan plan = decideFlip(c.format, *pass, standing);
+            EXPECT_EQ(plan.flip, c.flip) << c.what;
+            EXPECT_EQ(plan.prePositionElevation, c.flip ? 175 : 0) << c.what;
+            EXPECT_EQ(plan.scaleOverride, c.flip && c.format == 2 ? 4 : 0) << c.what;
+            if (c.count >= 0) {
+                EXPECT_EQ(plan.prePositionCount, c.count) << c.what;
+            }
+            const double rising = c.flip ? c.from + 180 : c.from;
+            EXPECT_LT(std::abs(std::remainder(
+                          trueAzimuthAt(fmt(c.format), plan.prePositionCount) - rising, 360.0)),
+                      1)
+                << c.what;
         }
     }
+}
+
+TEST(PassAnalysis, APathIsPlacedWhereItLiesWholeOnTheTravel) {
+    const auto& north450 = fmt(2);
+    EXPECT_NEAR(*placeOnTravel(north450, {30, 60, 90, 120}, 0), 30, 1e-9);
+    EXPECT_NEAR(*placeOnTravel(north450, {60, 30, 0, 330, 300}, 0), 420, 1e-9);
+    EXPECT_NEAR(*placeOnTravel(north450, {300, 330, 0, 30}, 0), 300, 1e-9);
+    // 300 to 90 through north, with one step more at each end: 270 to 480.
+    EXPECT_FALSE(placeOnTravel(north450, {300, 330, 0, 30, 60, 90}, 0));
+    EXPECT_NEAR(*placeOnTravel(north450, {300, 330, 0, 30, 60, 90}, 180), 120, 1e-9);
+    EXPECT_FALSE(placeOnTravel(fmt(1), {350, 10}, 0));
+    EXPECT_NEAR(*placeOnTravel(fmt(0), {350, 10}, 0), 170, 1e-9);
+    EXPECT_FALSE(placeOnTravel(north450, {}, 0));
 }
 
 TEST(PassAnalysis, NoDecisionWithoutAWholePassOrWithAFailedPrediction) {
