@@ -56,7 +56,9 @@ public:
     // the transfer code, the direction parameter and the CI-V address of the link.
     virtual void setUpUplink(const RadioOnLink& radio) = 0;
     virtual void setUpDownlink(const RadioOnLink& radio) = 0;
-    // Sends RadioState::frequencyText, the link's corrected frequency, to the radio.
+    // Sends RadioState::frequencyText, the link's corrected frequency, to the radio. A
+    // frequency the radio's command cannot carry goes to RadioLink::refuse with the
+    // reason, which the panel then shows in place of the radio's frequency.
     virtual void tuneUplink(const RadioOnLink& radio) = 0;
     virtual void tuneDownlink(const RadioOnLink& radio) = 0;
     // Reads the downlink radio's dial and hands it to adjust_read; called only for
