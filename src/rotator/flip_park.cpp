@@ -51,12 +51,10 @@ void RotatorDrive::flip_park() {
     if (!pass) return;
 
     state_.lastPass = *pass;
-    links_.box.state().prePositionMode = 1;
     const FlipPlan plan = decideFlip(state_.azRotatorFormat, *pass, state_.average.azimuth());
     state_.flipDecision = plan.flip ? "Yes" : "No";
     state_.prePositionCount = plan.prePositionCount;
     state_.prePositionElevation = plan.prePositionElevation;
-    state_.prePositionPlanned = true;
     if (plan.scaleOverride) {
         state_.azFormatOverride = plan.scaleOverride;
         scales();
@@ -67,21 +65,32 @@ void RotatorDrive::flip_park() {
     showFlipOutcome();
 }
 
+// A flipped pass is pre-positioned as any other, to where it rises over the top; one the
+// operator has still to accept waits for the click.
 void RotatorDrive::showFlipOutcome() {
     auto& panel = links_.panel;
-    if (state_.flipDecision == "Yes") {
-        if (links_.config.useFlipping == "YES") {
-            state_.flipActive = 1;
-            panel.setBackColor("lbl_flip_mode", kColourRed);
-            panel.setForeColor("lbl_flip_mode", kColourYellow);
-            panel.setCaption("lbl_flip_mode", "Flipping ON");
-        } else {
-            // Asked, not done: the operator's click on the control accepts the flip.
-            panel.setBackColor("lbl_flip_mode", kColourGreen);
-            panel.setCaption("lbl_flip_mode", "??? FLIP ???");
-        }
+    state_.prePositionWaiting = false;
+    if (state_.flipDecision == "Yes" && links_.config.useFlipping != "YES") {
+        panel.setBackColor("lbl_flip_mode", kColourGreen);
+        panel.setCaption("lbl_flip_mode", "??? FLIP ???");
+        state_.prePositionWaiting = true;
         return;
     }
+    if (state_.flipDecision == "Yes") showFlippingOn();
+    prePosition();
+}
+
+void RotatorDrive::showFlippingOn() {
+    state_.flipActive = 1;
+    auto& panel = links_.panel;
+    panel.setBackColor("lbl_flip_mode", kColourRed);
+    panel.setForeColor("lbl_flip_mode", kColourYellow);
+    panel.setCaption("lbl_flip_mode", "Flipping ON");
+}
+
+void RotatorDrive::prePosition() {
+    links_.box.state().prePositionMode = 1;
+    state_.prePositionPlanned = true;
     if (serialBox()) setHoldFrame();
     state_.parkRequest = 1;
     park();
@@ -110,17 +119,20 @@ void RotatorDrive::setHoldFrame() {
 
 void RotatorDrive::lbl_flip_mode_Click() {
     if (state_.flipDecision != "Yes") return;
-    state_.flipActive = 1;
-    auto& panel = links_.panel;
-    panel.setBackColor("lbl_flip_mode", kColourRed);
-    panel.setForeColor("lbl_flip_mode", kColourYellow);
-    panel.setCaption("lbl_flip_mode", "Flipping ON");
+    showFlippingOn();
+    // Accepted before the pass is under way: the antennas go to where it rises.
+    const bool waiting = state_.prePositionWaiting;
+    state_.prePositionWaiting = false;
+    if (waiting && state_.driveElevation <= kPassUnderWay && !links_.box.demo() &&
+        azimuthSwitchOn() && elevationSwitchOn())
+        prePosition();
 }
 
 void RotatorDrive::endOfPass() {
     if (!state_.flipActive && state_.flipDecision != "Yes") return;
     state_.flipActive = 0;
     state_.flipDecision = "No";
+    state_.prePositionWaiting = false;
     state_.azFormatOverride = 0;
     auto& panel = links_.panel;
     panel.setBackColor("lbl_flip_mode", kColourIdleBack);

@@ -69,6 +69,7 @@ struct RotatorDriveState {
     int prePositionCount = 0;
     double prePositionElevation = 0;
     bool prePositionPlanned = false; // a pass analysis set the pre-position targets
+    bool prePositionWaiting = false; // a flip to be accepted before the pre-position
     int parkRequest = 0;
 
     PositionAverage average;
@@ -164,6 +165,8 @@ private:
     std::optional<PredictedLook> predictAt(double dayNumber, double startFraction,
                                            double secondsAhead);
     void showFlipOutcome();
+    void showFlippingOn();
+    void prePosition();
     void calibrationLoop();
     void startTimer(QTimer& timer, int ms);
 

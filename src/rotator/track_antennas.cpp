@@ -33,6 +33,14 @@ void RotatorDrive::track_antennas() {
         state_.elevationDriven = flipped.has_value();
         if (flipped) elevation = *flipped;
     }
+    // Below 1 degree a flipped elevation rotator is let be: a frame going out on this
+    // tick (an azimuth move) must not drive it to an old target.
+    if (!state_.elevationDriven) {
+        if (serialBox())
+            frame[serial::kElDrive] = 0;
+        else
+            frame[parallel::kElStop] = 1;
+    }
     state_.pointingElevation = elevation;
     state_.elTargetCount = targetCount(elevation, state_.elDegPerCount);
     state_.azTargetCount = targetCount(state_.driveAzimuth, format().degPerCount());

@@ -314,30 +314,41 @@ TEST(RotatorDrive, CalibrationTextAndCaptionWhileRunning) {
               std::string::npos);
 }
 
+// A pass across the south on a south-start rotator is flipped: with flipping on the
+// antennas are parked at once where it rises over the top; with flipping off the
+// operator is asked, and the click both flips and pre-positions.
 TEST(FlipPark, ASouthCrossingPassIsFlippedOrAskedByTheFlipSwitch) {
     for (const char* useFlipping : {"YES", "NO"}) {
-        DriveFixture f(4, 0, quickTiming());
+        const bool flipping = std::string(useFlipping) == "YES";
+        DriveFixture f(4, 300, quickTiming());
         f.config.useFlipping = useFlipping;
         f.predict = syntheticPass(200, 600, 150, 60);
         f.tick(150, -3);
         f.drive->flip_park();
         EXPECT_EQ(f.drive->state().flipDecision, "Yes");
         EXPECT_EQ(f.drive->state().prePositionElevation, 175);
-        EXPECT_EQ(f.radioInhibits, 0) << "a flipped pass is not pre-positioned";
         EXPECT_EQ(f.tracking.predictMode, 0);
-        if (std::string(useFlipping) == "YES") {
+        if (flipping) {
             EXPECT_EQ(f.drive->flipState(), rotator::FlipState::On);
             EXPECT_EQ(f.panel.caption("lbl_flip_mode"), "Flipping ON");
             EXPECT_EQ(f.panel.field("lbl_flip_mode").backColor, 255);
             EXPECT_EQ(f.panel.field("lbl_flip_mode").foreColor, 65535);
         } else {
+            EXPECT_EQ(f.radioInhibits, 0) << "not pre-positioned before the operator accepts";
             EXPECT_EQ(f.drive->flipState(), rotator::FlipState::Asked);
             EXPECT_EQ(f.panel.caption("lbl_flip_mode"), "??? FLIP ???");
             EXPECT_EQ(f.panel.field("lbl_flip_mode").backColor, 65280);
+            f.tick(150, -2);
             f.panel.gesture("lbl_flip_mode", core::Gesture::Click);
             EXPECT_EQ(f.drive->flipState(), rotator::FlipState::On);
             EXPECT_EQ(f.panel.caption("lbl_flip_mode"), "Flipping ON");
         }
+        // Parked where the pass rises, turned by half a turn: 330 degrees, over the top.
+        EXPECT_EQ(f.radioInhibits, 1) << useFlipping;
+        EXPECT_EQ(f.radioReleases, 1) << useFlipping;
+        EXPECT_LT(std::abs(rotator::trueAzimuthAt(f.drive->format(), f.azCount()) - 330), 4)
+            << useFlipping;
+        EXPECT_NEAR(f.elCount() * rotator::kElevationDegPerCount, 175, 2) << useFlipping;
         // Flipped drive: the reciprocal bearing, the elevation over the top.
         f.tick(170, 30);
         EXPECT_NEAR(f.drive->state().pointingAzimuth, 350, 1e-9);
@@ -347,9 +358,45 @@ TEST(FlipPark, ASouthCrossingPassIsFlippedOrAskedByTheFlipSwitch) {
         EXPECT_FALSE(f.drive->state().elevationDriven);
         f.drive->endOfPass();
         EXPECT_EQ(f.drive->flipState(), rotator::FlipState::Off);
-        EXPECT_EQ(f.panel.caption("lbl_flip_mode"),
-                  std::string(useFlipping) == "YES" ? "Auto Flip ON" : "Flipping OFF");
+        EXPECT_EQ(f.panel.caption("lbl_flip_mode"), flipping ? "Auto Flip ON" : "Flipping OFF");
         EXPECT_EQ(f.panel.field("lbl_flip_mode").backColor, 0xC0C0C0);
+    }
+}
+
+// A flip accepted once the pass is under way leaves the antennas to the drive.
+TEST(FlipPark, AFlipAcceptedDuringThePassIsNotPrePositioned) {
+    DriveFixture f(4, 300, quickTiming());
+    f.predict = syntheticPass(200, 600, 150, 60);
+    f.tick(150, -3);
+    f.drive->flip_park();
+    f.tick(160, 10);
+    f.panel.gesture("lbl_flip_mode", core::Gesture::Click);
+    EXPECT_EQ(f.drive->flipState(), rotator::FlipState::On);
+    EXPECT_EQ(f.radioInhibits, 0);
+}
+
+// Below 1 degree the elevation of a flipped pass is not driven, on the parallel box as on
+// the serial one: the frames of azimuth moves before the satellite is up let the
+// elevation rotator stand at its pre-position, over the top.
+TEST(FlipPark, BelowOneDegreeAFlippedElevationIsNotDrivenOnEitherBox) {
+    for (const int variant : {3, 4}) {
+        DriveFixture f(variant, 300, quickTiming());
+        f.config.useFlipping = "YES";
+        f.predict = syntheticPass(200, 600, 150, 60);
+        f.tick(150, -3);
+        f.drive->flip_park();
+        const int prePosition = int(175 / rotator::kElevationDegPerCount);
+        f.framesSeen.clear();
+        for (int i = 0; i < 10; ++i)
+            f.tick(150 + 2 * i, 0.5);
+        ASSERT_FALSE(f.framesSeen.empty()) << variant;
+        for (const auto& frame : f.framesSeen)
+            EXPECT_FALSE(frame.elDrive) << variant << ": elevation " << frame.elTarget << " driven";
+        EXPECT_NEAR(f.elCount(), prePosition, f.config.elDeadband + 1) << variant;
+        f.tick(172, 3); // up: driven over the top
+        EXPECT_TRUE(f.framesSeen.back().elDrive) << variant;
+        EXPECT_EQ(f.framesSeen.back().elTarget, std::lround(177 / rotator::kElevationDegPerCount))
+            << variant;
     }
 }
 
