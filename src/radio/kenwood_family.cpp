@@ -203,10 +203,7 @@ void KenwoodFamily::readVfoA(std::string_view command) {
 void KenwoodFamily::readback_kenwood_rx(int full_duplex) {
     readVfoA(full_duplex == 1 ? kTs790DownlinkRead : kReadVfoA);
     if (full_duplex == 1) send(kTs790BackToBand0);
-    if (hooks_.releaseInhibits) hooks_.releaseInhibits();
-    wiring_.state.uplinkInitialised = 1;
-    wiring_.state.downlinkInitialised = 1;
-    wiring_.state.readDone = 1;
+    finishReadBack();
 }
 
 void KenwoodFamily::kenwood_close(int transfer) {
@@ -256,6 +253,11 @@ void KenwoodFamily::Ken_2000(int transfer, bool bothLinks) {
 
 void KenwoodFamily::readback_TS2000_rx() {
     readVfoA(kReadVfoA);
+    finishReadBack();
+}
+
+// Whatever the reading, the inhibits are released and the radios count as set up.
+void KenwoodFamily::finishReadBack() {
     if (hooks_.releaseInhibits) hooks_.releaseInhibits();
     wiring_.state.uplinkInitialised = 1;
     wiring_.state.downlinkInitialised = 1;

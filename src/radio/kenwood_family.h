@@ -47,6 +47,7 @@ private:
     bool inhibited(int mdx) const;
     bool bothLinksInOneBand() const;
     void readVfoA(std::string_view command);
+    void finishReadBack();
 
     FamilyWiring wiring_;
     FamilyHooks hooks_;
