@@ -50,8 +50,6 @@ Plan13::Plan13(const ElementSet& elements) : e_(elements) {
     c_.TE = e_.TE - wholeDay;
     const double TEG = c_.DE - ConvDay(YG, 1, 0) + c_.TE;
     c_.GHAE = RAD * G0 + TEG * WE;
-    c_.MRSE = RAD * G0 + TEG * WW + PI;
-    c_.MASE = RAD * (MAS0 + MASD * TEG);
 
     usable_ = MM > 0 && EC >= 0 && EC < 1 && c_.B0 > 0 && std::isfinite(c_.A0) &&
               std::isfinite(PC) && std::isfinite(c_.DC) && std::isfinite(c_.GHAE) &&
@@ -123,12 +121,17 @@ bool Plan13::at(double day, const Attitude& attitude, SatelliteState& state) con
 }
 
 SunPoint Plan13::sunAt(const SatelliteState& state) const {
+    return sunAtDay(epochDay() + state.T);
+}
+
+// The sun's elements run from the sun epoch (day number 0), so only the instant matters.
+SunPoint sunAtDay(double day) {
     static const double CNS = std::cos(INS * RAD), SNS = std::sin(INS * RAD);
-    const double T = state.T;
-    const double MAS = c_.MASE + RAD * MASD * T;
-    const double TAS = c_.MRSE + WW * T + EQC1 * std::sin(MAS);
+    const double GHAA = RAD * G0 + WE * day;
+    const double MAS = RAD * (MAS0 + MASD * day);
+    const double TAS = RAD * G0 + WW * day + PI + EQC1 * std::sin(MAS);
     const double CTA = std::cos(TAS), STA = std::sin(TAS);
-    const Vector3 H = toEarth(CTA, STA * CNS, STA * SNS, state.CG, state.SG);
+    const Vector3 H = toEarth(CTA, STA * CNS, STA * SNS, std::cos(-GHAA), std::sin(-GHAA));
     return {arctan(H.y, H.x), arcSine(H.z)};
 }
 

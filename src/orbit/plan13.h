@@ -31,6 +31,9 @@ struct SunPoint {
     double latitude = 0;
 };
 
+// The sun's sub-point at `day` (day number plus UTC fraction), whatever the satellite.
+SunPoint sunAtDay(double day);
+
 class Plan13 {
 public:
     explicit Plan13(const ElementSet& elements);
@@ -55,7 +58,7 @@ private:
         double SI = 0, CI = 0;
         double QD = 0, WD = 0, DC = 0; // node rate, perigee rate (rad/day), drag coefficient
         double DE = 0, TE = 0;         // epoch day number and fraction
-        double GHAE = 0, MRSE = 0, MASE = 0;
+        double GHAE = 0;
     };
     ElementSet e_;
     Constants c_;

@@ -1,0 +1,161 @@
+#include "sky/map_renderer.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace orv::sky {
+
+namespace {
+
+struct MarkStyle {
+    QColor dot;
+    QColor outline;
+    QColor footprint;
+    double dotScale; // of the base dot radius
+};
+
+// Visible satellites yellow, those behind the station's surroundings hollow orange,
+// the selected one larger and green with its name beside it.
+MarkStyle styleOf(MapMark mark) {
+    switch (mark) {
+    case MapMark::Obscured:
+        return {Qt::transparent, QColor(255, 140, 0), QColor(255, 140, 0, 150), 1.0};
+    case MapMark::Selected:
+        return {QColor(40, 255, 80), Qt::black, QColor(40, 255, 80, 230), 1.5};
+    case MapMark::Visible:
+        break;
+    }
+    return {QColor(255, 230, 40), Qt::black, QColor(255, 230, 40, 150), 1.0};
+}
+
+const QColor kGroundTrack(120, 220, 255, 200);
+const QColor kSun(255, 200, 0);
+
+class SceneDrawer {
+public:
+    SceneDrawer(QImage& image, const MapScene& scene)
+        : painter_(&image), size_(image.size()), scene_(scene),
+          unit_(std::max(1.0, image.width() / 512.0)) {
+        painter_.setRenderHint(QPainter::Antialiasing);
+    }
+
+    void draw() {
+        for (const auto& satellite : scene_.satellites)
+            if (satellite.mark != MapMark::Selected) drawFootprint(satellite);
+        for (const auto& satellite : scene_.satellites)
+            if (satellite.mark == MapMark::Selected) drawFootprint(satellite);
+        drawGroundTrack();
+        for (const auto& satellite : scene_.satellites)
+            drawDot(satellite);
+        if (scene_.sun) drawSun(*scene_.sun);
+        for (const auto& satellite : scene_.satellites)
+            if (satellite.mark == MapMark::Selected) drawName(satellite);
+    }
+
+private:
+    void drawLines(const std::vector<MapPolyline>& lines) {
+        for (const auto& line : lines) {
+            QPolygonF polygon;
+            polygon.reserve(static_cast<qsizetype>(line.size()));
+            for (const auto& point : line)
+                polygon << toPixels(point, size_);
+            painter_.drawPolyline(polygon);
+        }
+    }
+
+    void drawFootprint(const MapSatellite& satellite) {
+        const MarkStyle style = styleOf(satellite.mark);
+        QPen pen(style.footprint, unit_ * (satellite.mark == MapMark::Selected ? 0.8 : 0.5));
+        if (satellite.mark == MapMark::Obscured) pen.setStyle(Qt::DashLine);
+        painter_.setPen(pen);
+        painter_.setBrush(Qt::NoBrush);
+        drawLines(sat_foot(satellite.subLongitude, satellite.subLatitude, satellite.altitude,
+                           scene_.type));
+    }
+
+    void drawGroundTrack() {
+        if (scene_.groundTrack.empty()) return;
+        painter_.setPen(QPen(kGroundTrack, unit_ * 0.6, Qt::DotLine));
+        drawLines(mapLines(scene_.groundTrack, scene_.type));
+    }
+
+    QPointF dotCentre(const MapSatellite& satellite) const {
+        const MapPoint dot = sat_pos(satellite.subLongitude, satellite.subLatitude, scene_.type);
+        return toPixels({double(dot.x), double(dot.y)}, size_);
+    }
+
+    void drawDot(const MapSatellite& satellite) {
+        const MarkStyle style = styleOf(satellite.mark);
+        const double radius = 1.6 * unit_ * style.dotScale;
+        const bool obscured = satellite.mark == MapMark::Obscured;
+        painter_.setPen(QPen(style.outline, unit_ * (obscured ? 0.7 : 0.4)));
+        // Below the horizon a dot is drawn hollow.
+        const bool hollow = obscured || satellite.elevation < 0;
+        painter_.setBrush(hollow ? QBrush(Qt::NoBrush) : QBrush(style.dot));
+        if (hollow && !obscured) painter_.setPen(QPen(style.dot, unit_ * 0.6));
+        painter_.drawEllipse(dotCentre(satellite), radius, radius);
+    }
+
+    void drawSun(const SunPosition& sun) {
+        const MapPoint at = sat_pos(sun.longitude, sun.latitude, scene_.type);
+        const QPointF centre = toPixels({double(at.x), double(at.y)}, size_);
+        const double radius = 2.2 * unit_;
+        painter_.setPen(QPen(kSun, unit_ * 0.5));
+        for (int ray = 0; ray < 8; ++ray) {
+            const double angle = ray * M_PI / 4;
+            const QPointF direction(std::cos(angle), std::sin(angle));
+            painter_.drawLine(centre + direction * radius * 1.3, centre + direction * radius * 2);
+        }
+        painter_.setPen(QPen(Qt::black, unit_ * 0.3));
+        painter_.setBrush(kSun);
+        painter_.drawEllipse(centre, radius, radius);
+    }
+
+    void drawName(const MapSatellite& satellite) {
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+        QFont font = painter_.font();
+        font.setPixelSize(static_cast<int>(std::lround(5 * unit_)));
+        font.setBold(true);
+        painter_.setFont(font);
+        const QPointF centre = dotCentre(satellite);
+        const QString name = QString::fromStdString(satellite.name);
+        const double width = QFontMetricsF(font).horizontalAdvance(name);
+        // Beside the dot, on the side with room.
+        const double gap = 3 * unit_;
+        QPointF at(centre.x() + gap, centre.y() - gap);
+        if (at.x() + width > size_.width()) at.setX(centre.x() - gap - width);
+        if (at.y() < 5 * unit_) at.setY(centre.y() + gap + 4 * unit_);
+        painter_.setPen(Qt::black);
+        painter_.drawText(at + QPointF(unit_ * 0.4, unit_ * 0.4), name);
+        painter_.setPen(Qt::white);
+        painter_.drawText(at, name);
+    }
+
+    QPainter painter_;
+    QSize size_;
+    const MapScene& scene_;
+    double unit_; // a pixel at 512 pixels wide, so the marks keep their size on the map
+};
+
+} // namespace
+
+QPointF toPixels(const MapPointF& point, QSize size) {
+    return {point.x * size.width() / kMapWidthUnits, point.y * size.height() / kMapHeightUnits};
+}
+
+MapPointF toMapUnits(QPointF pixel, QSize size) {
+    if (size.isEmpty()) return {};
+    return {pixel.x() * kMapWidthUnits / size.width(), pixel.y() * kMapHeightUnits / size.height()};
+}
+
+QImage renderMap(const MapScene& scene, const QImage& background) {
+    QImage image = background.convertToFormat(QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    SceneDrawer(image, scene).draw();
+    return image;
+}
+
+} // namespace orv::sky

@@ -1,0 +1,18 @@
+// Draws a map scene over its day-and-night picture into an image of the same size:
+// footprints, the ground track, the satellites' dots, the selected one's name and the
+// sun. QtGui only; names are written only where a GUI application runs (fonts need it).
+#pragma once
+
+#include "sky/map_scene.h"
+
+#include <QImage>
+
+namespace orv::sky {
+
+QImage renderMap(const MapScene& scene, const QImage& background);
+
+// Map units to the pixels of an image `size` and back.
+QPointF toPixels(const MapPointF& point, QSize size);
+MapPointF toMapUnits(QPointF pixel, QSize size);
+
+} // namespace orv::sky
