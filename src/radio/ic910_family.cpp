@@ -172,7 +172,11 @@ void Ic910Family::tune(uint8_t band, int mdx) {
     RadioState& state = wiring_.state;
     if (band == 0 || (mdx == 0 ? state.uplinkInhibit : state.downlinkInhibit) == 1) return;
     const auto frequency = civFrequencyBytes(state.frequencyText);
-    if (!frequency) return;
+    if (!frequency) {
+        wiring_.link.refuse("frequency text \"" + state.frequencyText +
+                            "\" is not a radio frequency");
+        return;
+    }
     wiring_.link.currentTransfer = mdx == 0 ? kUplinkTransfer : kDownlinkTransfer;
     selectBand(band);
     send(civ::kSetFrequency, *frequency);

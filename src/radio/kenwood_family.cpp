@@ -168,12 +168,14 @@ void KenwoodFamily::init_kenwood(int mdx, int full_duplex, int transfer) {
 void KenwoodFamily::Kenwood(int mdx, int full_duplex, const std::string& main_subk) {
     if (inhibited(mdx)) return;
     const auto command = kenwood::frequencyCommand('A', wiring_.state.frequencyText);
-    if (!command) {
-        std::fprintf(stderr, "orv_kite: frequency text \"%s\" is not a radio frequency; not sent\n",
-                     wiring_.state.frequencyText.c_str());
-        return;
-    }
+    if (!command) return refuseFrequency();
     send(full_duplex == 1 ? main_subk + *command : *command);
+}
+
+// A frequency text of other than 7 to 11 digits has no place in an FA or FB command.
+void KenwoodFamily::refuseFrequency() {
+    wiring_.link.refuse("frequency text \"" + wiring_.state.frequencyText +
+                        "\" is not a radio frequency");
 }
 
 // Reads VFO A of the downlink radio into the plan when it is in the downlink's band.
@@ -246,7 +248,7 @@ void KenwoodFamily::Ken_2000(int transfer, bool bothLinks) {
     if (inhibited(mdx)) return;
     const char vfo = mdx == 0 && bothLinks ? 'B' : 'A';
     const auto command = kenwood::frequencyCommand(vfo, state.frequencyText);
-    if (!command) return;
+    if (!command) return refuseFrequency();
     wiring_.link.currentTransfer = transfer;
     send(*command);
 }

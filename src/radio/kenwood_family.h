@@ -48,6 +48,7 @@ private:
     bool bothLinksInOneBand() const;
     void readVfoA(std::string_view command);
     void finishReadBack();
+    void refuseFrequency();
 
     FamilyWiring wiring_;
     FamilyHooks hooks_;

@@ -233,3 +233,15 @@ TEST(Ic910, CloseOnceForBothLinks) {
                                   ic(0x16, {0x42, 0x00}), ic(0x07, {0xD0}), ic(0x16, {0x42, 0x00}),
                                   ic(0x08, {0x07})}));
 }
+
+TEST(Ic910, AFrequencyTextThatIsNoFrequencyIsRefused) {
+    RadioFixture f(4);
+    f.useRadios(27, 27);
+    f.scriptReply(kSeventyOnMain);
+    f.radios->radioinit();
+    f.sent.clear();
+    f.radios->state().frequencyText = "12345678901";
+    f.radios->families().ic910().tuneDownlink({radio::radioModel(27), true});
+    EXPECT_TRUE(f.sent.empty());
+    EXPECT_EQ(f.radios->link().refusals(), 1);
+}

@@ -229,3 +229,16 @@ TEST(Ts2000, ReadBackAndClose) {
     memory.radios->shut_down_radios();
     EXPECT_EQ(memory.texts(), (Texts{"FT0;SA0011000;FR0;", "TO0;"}));
 }
+
+TEST(Kenwood, AFrequencyTextThatIsNoFrequencyIsRefused) {
+    for (int radio : {8, 26}) {
+        RadioFixture f(4);
+        f.useRadios(0, radio);
+        f.radios->state().frequencyText = "123456";
+        f.radios->families().kenwood().tuneDownlink({radio::radioModel(radio)});
+        EXPECT_TRUE(f.sent.empty()) << radio;
+        EXPECT_EQ(f.radios->link().refusals(), 1) << radio;
+        EXPECT_EQ(f.radios->link().lastRefusal(),
+                  "frequency text \"123456\" is not a radio frequency");
+    }
+}
