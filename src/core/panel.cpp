@@ -42,7 +42,9 @@ void Panel::setForeColor(std::string_view name, int colour) {
     assign(name, &PanelField::foreColor, colour);
 }
 
-void Panel::setValue(std::string_view name, double value) { assign(name, &PanelField::value, value); }
+void Panel::setValue(std::string_view name, double value) {
+    assign(name, &PanelField::value, value);
+}
 
 std::vector<std::string> Panel::fieldNames() const {
     std::vector<std::string> names;
@@ -63,6 +65,20 @@ void Panel::bind(std::string_view name, Gesture gesture, Handler handler) {
 
 bool Panel::hasHandler(std::string_view name, Gesture gesture) const {
     return handlers_.count({std::string(name), gesture}) > 0;
+}
+
+bool Panel::exists(std::string_view name) const {
+    if (fields_.find(name) != fields_.end()) return true;
+    const auto it = handlers_.lower_bound({std::string(name), Gesture::Click});
+    return it != handlers_.end() && it->first.first == name;
+}
+
+std::vector<std::pair<std::string, Gesture>> Panel::bindings() const {
+    std::vector<std::pair<std::string, Gesture>> bound;
+    bound.reserve(handlers_.size());
+    for (const auto& [key, unused] : handlers_)
+        bound.push_back(key);
+    return bound;
 }
 
 bool Panel::gesture(std::string_view name, Gesture gesture, int argument) {

@@ -59,6 +59,10 @@ public:
     // Gestures: a view reports one; the handler bound to it runs (false when none is).
     void bind(std::string_view name, Gesture gesture, Handler handler);
     bool hasHandler(std::string_view name, Gesture gesture) const;
+    // True when the field has been written or has a handler (looking does not create it).
+    bool exists(std::string_view name) const;
+    // Every field and gesture with a handler, by field name.
+    std::vector<std::pair<std::string, Gesture>> bindings() const;
     bool gesture(std::string_view name, Gesture gesture, int argument = 0);
     // Wraps every handler bound from now on (the station installs its error trap here).
     void setHandlerWrapper(std::function<void(const Handler&, int)> wrapper) {

@@ -37,6 +37,7 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     });
     bindGestures();
     bindSatelliteGestures();
+    registerEditorGestures();
     panel_.setBackColor("lbl_kep_error", colour::kRed);
     panel_.setVisible("lbl_kep_error", false);
     // The clock as it reads now: a park holds the main loop, never the clock.

@@ -6,6 +6,7 @@
 #include "core/box_frame.h"
 #include "core/config_editor.h"
 #include "core/configuration.h"
+#include "core/gesture_registry.h"
 #include "core/panel.h"
 #include "core/running_flag.h"
 #include "core/satellite_db.h"
@@ -145,6 +146,8 @@ public:
     RunningFlag& runningFlag() { return runningFlag_; }
     ConfigValues& config() { return config_; }
     Panel& panel() { return panel_; }
+    // The panel's fields and the editors' boxes and buttons, by name, for typed gestures.
+    GestureRegistry& gestures() { return gestures_; }
     StartupState& startup() { return startup_; }
     LoopState& loop() { return loop_; }
     TrackingState& tracking() { return tracking_; }
@@ -237,6 +240,7 @@ private:
 
     void bindGestures();
     void bindSatelliteGestures();
+    void registerEditorGestures();
     void wireOrbit();
     // Where a status-line value may come from: any position, the station's own
     // propagator, or that propagator or the linked program that supplies positions.
@@ -309,6 +313,7 @@ private:
     RunningFlag runningFlag_;
     ConfigValues config_;
     Panel panel_;
+    GestureRegistry gestures_{panel_};
     StartupState startup_;
     LoopState loop_;
     TrackingState tracking_;

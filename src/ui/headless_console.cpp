@@ -1,5 +1,7 @@
 #include "ui/headless_console.h"
 
+#include "core/gesture_line.h"
+
 #include <QCoreApplication>
 #include <cstdio>
 #include <unistd.h>
@@ -11,12 +13,14 @@ HeadlessConsole::HeadlessConsole(station::Station& station)
     station::ViewHooks hooks;
     hooks.showConfigEditor = [] {
         std::fprintf(stderr, "orv_kite: the configuration editor is open; without windows, edit "
-                             "the configuration with: orv_kite_tool config set KEY VALUE\n");
+                             "the configuration with: orv_kite_tool config set KEY VALUE, or "
+                             "type !Config.TextK set VALUE and !Config.exit click\n");
     };
     hooks.showAbout = [] {};
     hooks.showSatelliteEditor = [] {
         std::fprintf(stderr, "orv_kite: the satellite editor is open; without windows, edit the "
-                             "satellites with: orv_kite_tool sat new|set|show NAME\n");
+                             "satellites with: orv_kite_tool sat new|set|show NAME, or type "
+                             "!Satellite.TextK set VALUE and !Satellite.save click\n");
     };
     hooks.programEnded = [](int code) { QCoreApplication::exit(code); };
     station_.setViewHooks(hooks);
@@ -51,11 +55,24 @@ void HeadlessConsole::readInput() {
     typeQueuedLines();
 }
 
-// Start-up locks the entry box until the first tick; lines typed before then wait.
+void HeadlessConsole::performGesture(const std::string& line) {
+    const std::string answer = station_.gestures().performLine(line);
+    std::fprintf(stderr, "%s\n", answer.c_str());
+    std::fflush(stderr);
+}
+
+// Start-up locks the entry box until the first tick; a name typed before then waits,
+// and the lines after it wait behind it, so everything is taken in the order typed.
 void HeadlessConsole::typeQueuedLines() {
-    while (!queued_.empty() && !station_.loop().entryLock) {
-        typeLine(queued_.front());
+    while (!queued_.empty() && !station_.ended()) {
+        const std::string line = queued_.front();
+        const bool gesture = core::isGestureLine(line);
+        if (!gesture && station_.loop().entryLock) break;
         queued_.pop_front();
+        if (gesture)
+            performGesture(line);
+        else
+            typeLine(line);
     }
     if (queued_.empty())
         retryTimer_.stop();

@@ -1,5 +1,7 @@
-// Headless operation: a status line once a second on standard output, and each
-// line of standard input typed into the satellite-name box followed by Enter.
+// Headless operation: a status line once a second on standard output. Each line of
+// standard input is typed into the satellite-name box followed by Enter, except a
+// line beginning with "!", which is a gesture ("!lbl_refresh dblclick", "!help")
+// answered on standard error.
 #pragma once
 
 #include "station/station.h"
@@ -21,6 +23,7 @@ public:
 private:
     void readInput();
     void typeQueuedLines();
+    void performGesture(const std::string& line);
     void printStatus();
 
     station::Station& station_;
