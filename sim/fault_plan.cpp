@@ -59,6 +59,13 @@ std::optional<FaultPlan> parseFaultPlan(std::string_view text, std::string& erro
     return plan;
 }
 
+std::vector<FaultKind> faultKinds() {
+    std::vector<FaultKind> kinds;
+    for (const auto& row : kFaults)
+        if (row.kind != FaultKind::None) kinds.push_back(row.kind);
+    return kinds;
+}
+
 const char* faultName(FaultKind kind) {
     for (const auto& row : kFaults)
         if (row.kind == kind) return row.name;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orv::sim {
 
@@ -27,6 +28,8 @@ struct FaultPlan {
 std::optional<FaultPlan> parseFaultPlan(std::string_view text, std::string& error);
 
 const char* faultName(FaultKind kind);
+// Every fault there is (None left out), in the order of the table.
+std::vector<FaultKind> faultKinds();
 // What the fault does, for the log.
 const char* faultDescription(FaultKind kind);
 

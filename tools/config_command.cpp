@@ -46,6 +46,27 @@ bool keyOf(const std::string& text, int& key) {
     return false;
 }
 
+std::string joined(const std::vector<std::string>& words) {
+    std::string text;
+    for (const auto& word : words)
+        text += (text.empty() ? "" : " ") + word;
+    return text;
+}
+
+// What the station will make of the text just stored, and a warning when a number
+// entry reads only part of it ("12abc" is 12, "abc" is 0).
+void reportConverted(const core::ConfigValues& values, int key, const std::string& text) {
+    const std::string converted = convertedText(values, key);
+    std::printf("%s\n", converted.c_str());
+    const auto kind = core::configEntry(key).kind;
+    if ((kind == core::EntryKind::Real || kind == core::EntryKind::Whole) &&
+        !core::readsWholeAsNumber(text))
+        std::fprintf(stderr,
+                     "orv_kite_tool: warning: \"%s\" is not a number as a whole; entry %d (%s) "
+                     "reads it as %s\n",
+                     text.c_str(), key, core::configEntry(key).label, converted.c_str());
+}
+
 char hexText[16];
 const char* hex(int value) {
     std::snprintf(hexText, sizeof hexText, "0x%X", value);
@@ -86,56 +107,53 @@ void show(const core::ConfigValues& values, int variant, bool tsv) {
 } // namespace
 
 int configCommand(const std::vector<std::string>& words) {
-    const auto arguments = parseToolArguments(words, {"--settings", "--variant"});
+    const auto arguments = parseToolArguments(words, {"--settings", "--variant", flag("--tsv")});
     if (arguments.has("--help")) {
         std::fputs(kConfigUsage, stdout);
         return 0;
     }
-    if (!arguments.error.empty() || arguments.positional.empty()) {
-        if (!arguments.error.empty())
-            std::fprintf(stderr, "orv_kite_tool: %s\n", arguments.error.c_str());
-        std::fputs(kConfigUsage, stderr);
-        return 2;
-    }
+    if (!arguments.error.empty()) return refuseArguments(arguments.error, kConfigUsage);
+    const auto& p = arguments.positional;
+    const size_t count = p.size();
+    const std::string action = count > 0 ? p[0] : std::string();
+    const bool known = (action == "show" && count == 1) || (action == "get" && count == 2) ||
+                       (action == "set" && count == 3) || (action == "defaults" && count == 1);
+    if (!known)
+        return refuseArguments(count == 0 ? "config needs an action"
+                                          : "config takes show, get K, set K VALUE or defaults, "
+                                            "not \"" +
+                                                joined(p) + "\"",
+                               kConfigUsage);
     int variant = 4;
     if (!variantOf(arguments, variant)) return 2;
-    const auto store = openStore(arguments);
+    int key = 0;
+    if ((action == "get" || action == "set") && !keyOf(p[1], key)) return 2;
+    const auto store =
+        openStore(arguments, action == "defaults" ? StoreUse::MayCreate : StoreUse::Existing);
     if (!store) return 1;
     core::Configuration configuration(*store);
-    const std::string& action = arguments.positional[0];
-    const size_t count = arguments.positional.size();
-    int key = 0;
 
     try {
-        if (action == "show" && count == 1) {
+        if (action == "show") {
             show(configuration.load(variant), variant, arguments.has("--tsv"));
             if (configuration.isFirstRun(variant))
                 std::fprintf(stderr,
                              "orv_kite_tool: variant %d has no configuration yet; the "
                              "station writes the defaults at its first start\n",
                              variant);
-            return 0;
-        }
-        if (action == "get" && count == 2) {
-            if (!keyOf(arguments.positional[1], key)) return 2;
+        } else if (action == "get") {
             std::printf("%s\n", configuration.read(variant, key).c_str());
-            return 0;
-        }
-        if (action == "set" && count == 3) {
-            if (!keyOf(arguments.positional[1], key)) return 2;
-            configuration.write(variant, key, arguments.positional[2]);
-            return 0;
-        }
-        if (action == "defaults" && count == 1) {
+        } else if (action == "set") {
+            configuration.write(variant, key, p[2]);
+            reportConverted(configuration.load(variant), key, p[2]);
+        } else {
             configuration.makes_cfg(variant);
-            return 0;
         }
     } catch (const core::SettingsError& error) {
         std::fprintf(stderr, "orv_kite_tool: %s\n", error.what());
         return 1;
     }
-    std::fputs(kConfigUsage, stderr);
-    return 2;
+    return 0;
 }
 
 } // namespace orv::tools

@@ -100,17 +100,15 @@ private:
 } // namespace
 
 int framesCommand(const std::vector<std::string>& words) {
-    const auto arguments =
-        parseToolArguments(words, {"--settings", "--satellite", "--variant", "--field"});
+    const auto arguments = parseToolArguments(
+        words, {"--settings", "--satellite", "--variant", "--field", flag("--shutdown")});
     if (arguments.has("--help")) {
         std::fputs(kFramesUsage, stdout);
         return 0;
     }
-    if (!arguments.error.empty() || !arguments.positional.empty()) {
-        if (!arguments.error.empty()) fail(arguments.error);
-        std::fputs(kFramesUsage, stderr);
-        return 2;
-    }
+    if (!arguments.error.empty()) return refuseArguments(arguments.error, kFramesUsage);
+    if (!arguments.positional.empty())
+        return refuseArguments("unexpected \"" + arguments.positional[0] + "\"", kFramesUsage);
     int variant = 4;
     if (!variantOf(arguments, variant)) return 2;
 
@@ -124,9 +122,9 @@ int framesCommand(const std::vector<std::string>& words) {
             config = configuration.isFirstRun(variant) ? defaultConfiguration(variant)
                                                        : configuration.load(variant);
             if (arguments.has("--satellite")) {
-                const std::string name = core::upperCased(arguments.value("--satellite"));
-                const auto stored = core::SatelliteDb(*store).read(name);
-                if (!stored) return fail("no satellite named " + name);
+                const std::string typed = arguments.value("--satellite");
+                const auto stored = core::SatelliteDb(*store).read(core::upperCased(typed));
+                if (!stored) return fail("no satellite named \"" + typed + "\" in the database");
                 record = *stored;
             }
         } catch (const core::SettingsError& error) {

@@ -19,8 +19,10 @@ constexpr std::array kCommands{
     Command{"sat", "list, edit, export and import the satellite database", orv::tools::satCommand},
     Command{"time", "day number, UTC fraction and UTC text of a local clock reading",
             orv::tools::timeCommand},
-    Command{"predict", "positions of a satellite from an element file, as the station "
-                       "computes them", orv::tools::predictCommand},
+    Command{"predict",
+            "positions of a satellite from an element file, as the station "
+            "computes them",
+            orv::tools::predictCommand},
     Command{"passes", "the passes of a satellite over an observer", orv::tools::passesCommand},
     Command{"frames", "the radio frames the box would receive for a satellite (dry run)",
             orv::tools::framesCommand},

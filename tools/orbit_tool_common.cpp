@@ -6,22 +6,19 @@
 
 namespace orv::tools {
 
-bool argumentsOrUsage(const std::vector<std::string>& words,
-                      const std::vector<std::string>& withValue, const char* usage,
-                      ToolArguments& arguments, int& exitCode) {
-    arguments = parseToolArguments(words, withValue);
+bool argumentsOrUsage(const std::vector<std::string>& words, const std::vector<ToolOption>& options,
+                      const char* usage, ToolArguments& arguments, int& exitCode) {
+    arguments = parseToolArguments(words, options);
     if (arguments.has("--help")) {
         std::fputs(usage, stdout);
         exitCode = 0;
         return false;
     }
     if (arguments.error.empty() && arguments.positional.empty()) return true;
-    if (!arguments.error.empty())
-        std::fprintf(stderr, "orv_kite_tool: %s\n", arguments.error.c_str());
-    else
-        std::fprintf(stderr, "orv_kite_tool: unexpected \"%s\"\n", arguments.positional[0].c_str());
-    std::fputs(usage, stderr);
-    exitCode = 2;
+    exitCode =
+        refuseArguments(arguments.error.empty() ? "unexpected \"" + arguments.positional[0] + "\""
+                                                : arguments.error,
+                        usage);
     return false;
 }
 
@@ -77,8 +74,10 @@ bool loadElements(const ToolArguments& arguments, orbit::PrivateElementStore& st
     std::string line1, line2;
     const std::string_view lookup = orbit::elementNameOf(name);
     if (!store.elements().lines(lookup, line1, line2)) {
-        std::fprintf(stderr, "orv_kite_tool: %s has no element set named \"%.*s\"\n", path.c_str(),
-                     static_cast<int>(lookup.size()), lookup.data());
+        const std::string looked(lookup);
+        std::fprintf(stderr, "orv_kite_tool: %s has no element set named \"%s\"%s\n", path.c_str(),
+                     name.c_str(),
+                     looked == name ? "" : (" (looked up as \"" + looked + "\")").c_str());
         return false;
     }
     return true;

@@ -11,12 +11,11 @@
 
 namespace orv::tools {
 
-// Parses `words` with the options of `withValue`. For --help prints `usage` and gives exit
+// Parses `words` with the command's options. For --help prints `usage` and gives exit
 // code 0; for a mistake (or a positional word) prints it and the usage and gives 2.
 // Returns true when the command goes on.
-bool argumentsOrUsage(const std::vector<std::string>& words,
-                      const std::vector<std::string>& withValue, const char* usage,
-                      ToolArguments& arguments, int& exitCode);
+bool argumentsOrUsage(const std::vector<std::string>& words, const std::vector<ToolOption>& options,
+                      const char* usage, ToolArguments& arguments, int& exitCode);
 
 // --name VALUE as a number; `fallback` when absent. False (with a message) when it is
 // required and absent, or not a number.

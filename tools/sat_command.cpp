@@ -28,6 +28,21 @@ int fail(const std::string& message, int code = 1) {
     return code;
 }
 
+// The message for a name with no record, repeating the name as it was typed.
+std::string noSatellite(const std::string& typed) {
+    return "no satellite named \"" + typed + "\" in the database (see 'orv_kite_tool sat list')";
+}
+
+// The command words of each action: the action and how many words it takes.
+bool knownAction(const std::vector<std::string>& p) {
+    static const std::pair<const char*, size_t> kActions[] = {
+        {"list", 1},   {"show", 2},   {"set", 4},   {"new", 2},
+        {"delete", 2}, {"export", 2}, {"import", 2}};
+    for (const auto& [action, count] : kActions)
+        if (!p.empty() && p[0] == action && p.size() == count) return true;
+    return false;
+}
+
 int list(const core::SatelliteDb& db, bool tsv) {
     if (tsv)
         std::printf(
@@ -46,18 +61,18 @@ int list(const core::SatelliteDb& db, bool tsv) {
     return 0;
 }
 
-int show(const core::SatelliteDb& db, const std::string& name) {
+int show(const core::SatelliteDb& db, const std::string& name, const std::string& typed) {
     const auto record = db.read(name);
-    if (!record) return fail("no satellite named " + name);
+    if (!record) return fail(noSatellite(typed));
     for (const auto& field : core::kSatelliteFields)
         std::printf("%2d  %-42s %s\n", field.key, field.label, record->at(field.key - 1).c_str());
     return 0;
 }
 
-int setField(core::SatelliteDb& db, const std::string& name, const std::string& keyText,
-             const std::string& value) {
+int setField(core::SatelliteDb& db, const std::string& name, const std::string& typed,
+             const std::string& keyText, const std::string& value) {
     auto record = db.read(name);
-    if (!record) return fail("no satellite named " + name);
+    if (!record) return fail(noSatellite(typed));
     const int key = static_cast<int>(core::leadingNumber(keyText));
     if (key == 1) return fail("field 1 is the record's name; make a new record instead", 2);
     if (key < 2 || key > core::kSatelliteFieldCount || keyText != std::to_string(key))
@@ -106,39 +121,45 @@ int importFrom(core::SatelliteDb& db, const std::string& path) {
 } // namespace
 
 int satCommand(const std::vector<std::string>& words) {
-    const auto arguments = parseToolArguments(words, {"--settings"});
+    const auto arguments = parseToolArguments(
+        words, {"--settings", flag("--tsv"), flag("--digital"), flag("--analog")});
     if (arguments.has("--help")) {
         std::fputs(kSatUsage, stdout);
         return 0;
     }
+    if (!arguments.error.empty()) return refuseArguments(arguments.error, kSatUsage);
     const auto& p = arguments.positional;
-    if (!arguments.error.empty() || p.empty()) {
-        if (!arguments.error.empty()) fail(arguments.error);
-        std::fputs(kSatUsage, stderr);
-        return 2;
+    const std::string action = p.empty() ? std::string() : p[0];
+    if (!knownAction(p)) {
+        std::string typed;
+        for (const auto& word : p)
+            typed += (typed.empty() ? "" : " ") + word;
+        return refuseArguments(
+            p.empty() ? "sat needs a command" : "sat has no command \"" + typed + "\"", kSatUsage);
     }
-    const auto store = openStore(arguments);
+    // Only a new record or an import may make the store; a typo in a path elsewhere
+    // must not leave an empty store behind.
+    const bool makesStore = action == "new" || action == "import";
+    const auto store = openStore(arguments, makesStore ? StoreUse::MayCreate : StoreUse::Existing);
     if (!store) return 1;
     core::SatelliteDb db(*store);
-    const std::string& action = p[0];
-    const std::string name = p.size() > 1 ? core::upperCased(p[1]) : std::string();
+    const std::string typedName = p.size() > 1 ? p[1] : std::string();
+    const std::string name = core::upperCased(typedName);
     try {
-        if (action == "list" && p.size() == 1) return list(db, arguments.has("--tsv"));
-        if (action == "show" && p.size() == 2) return show(db, name);
-        if (action == "set" && p.size() == 4) return setField(db, name, p[2], p[3]);
-        if (action == "new" && p.size() == 2) return create(db, name, arguments);
-        if (action == "delete" && p.size() == 2) {
-            if (!db.exists(name)) return fail("no satellite named " + name);
+        if (action == "list") return list(db, arguments.has("--tsv"));
+        if (action == "show") return show(db, name, typedName);
+        if (action == "set") return setField(db, name, typedName, p[2], p[3]);
+        if (action == "new") return create(db, name, arguments);
+        if (action == "delete") {
+            if (!db.exists(name)) return fail(noSatellite(typedName));
             db.remove(name);
             return 0;
         }
-        if (action == "export" && p.size() == 2) return exportTo(db, p[1]);
-        if (action == "import" && p.size() == 2) return importFrom(db, p[1]);
+        if (action == "export") return exportTo(db, p[1]);
+        return importFrom(db, p[1]);
     } catch (const core::SettingsError& error) {
         return fail(error.what());
     }
-    std::fputs(kSatUsage, stderr);
-    return 2;
 }
 
 } // namespace orv::tools

@@ -1,5 +1,6 @@
 #include "tools/tool_arguments.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
 
@@ -11,7 +12,7 @@ std::string ToolArguments::value(const std::string& name, const std::string& fal
 }
 
 ToolArguments parseToolArguments(const std::vector<std::string>& words,
-                                 const std::vector<std::string>& withValue) {
+                                 const std::vector<ToolOption>& known) {
     ToolArguments arguments;
     for (size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -26,8 +27,18 @@ ToolArguments parseToolArguments(const std::vector<std::string>& words,
             name = word.substr(0, equals);
             value = word.substr(equals + 1);
         }
-        const bool takesValue =
-            std::find(withValue.begin(), withValue.end(), name) != withValue.end();
+        const auto row = std::find_if(known.begin(), known.end(), [&](const ToolOption& option) {
+            return option.name == name;
+        });
+        if (row == known.end() && name != "--help") {
+            arguments.error = "unknown option " + name;
+            return arguments;
+        }
+        const bool takesValue = row != known.end() && row->takesValue;
+        if (!takesValue && inlineValue) {
+            arguments.error = name + " takes no value";
+            return arguments;
+        }
         if (takesValue && !inlineValue) {
             if (i + 1 >= words.size()) {
                 arguments.error = name + " needs a value";
@@ -40,8 +51,20 @@ ToolArguments parseToolArguments(const std::vector<std::string>& words,
     return arguments;
 }
 
-std::unique_ptr<core::SettingsStore> openStore(const ToolArguments& arguments) {
+int refuseArguments(const std::string& reason, const char* usage) {
+    std::fprintf(stderr, "orv_kite_tool: %s\n%s", reason.c_str(), usage);
+    return 2;
+}
+
+std::unique_ptr<core::SettingsStore> openStore(const ToolArguments& arguments, StoreUse use) {
     const std::string path = core::SettingsStore::resolvePath(arguments.value("--settings"));
+    if (use == StoreUse::Existing && !QFileInfo::exists(QString::fromStdString(path))) {
+        std::fprintf(stderr,
+                     "orv_kite_tool: there is no settings store %s (make one with 'orv_kite_tool "
+                     "config defaults', or name another with --settings FILE)\n",
+                     path.c_str());
+        return nullptr;
+    }
     try {
         return std::make_unique<core::SettingsStore>(path);
     } catch (const core::SettingsError& error) {

@@ -73,6 +73,19 @@ double leadingNumber(std::string_view text) {
     return std::isfinite(value) ? value : 0;
 }
 
+bool readsWholeAsNumber(std::string_view text) {
+    const std::string bare = trimmed(text);
+    std::string_view rest = bare;
+    if (rest.size() >= 2 && rest[0] == '&' && (rest[1] == 'H' || rest[1] == 'h')) {
+        rest.remove_prefix(2);
+        if (rest.empty()) return false;
+        for (char c : rest)
+            if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
+        return true;
+    }
+    return !rest.empty() && numericPrefixLength(rest) == rest.size();
+}
+
 int16_t wholeValue(double value) {
     if (std::isnan(value)) return 0;
     const double rounded = std::nearbyint(value);

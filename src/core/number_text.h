@@ -12,6 +12,10 @@ namespace orv::core {
 // "&H" followed by hexadecimal digits reads hexadecimal.
 double leadingNumber(std::string_view text);
 
+// True when the leading-number parse reads all of `text` (blanks around it allowed):
+// "12.5", " &HE800 ", "1e3"; not "12abc", "abc" or "".
+bool readsWholeAsNumber(std::string_view text);
+
 // Rounds to the nearest whole number, halves to even, kept within 16 bits.
 int16_t wholeValue(double value);
 

@@ -1,8 +1,9 @@
-// The station's own command-line options. They are taken out before the rest
-// of the command line is looked at for "DEMO".
+// The station's own command-line options, one row of a table each. They are taken
+// out before the rest of the command line is looked at for "DEMO"; an option we do
+// not know, or a word other than DEMO, is refused.
 #pragma once
 
-#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,30 @@ struct CommandLine {
     std::string remainder() const; // rest joined by blanks
 };
 
+// How an option takes its value: not at all, as the next word or "=VALUE", or only
+// as "=VALUE" (then it may be left out).
+enum class OptionValue { None, Required, Optional };
+
+struct OptionRow {
+    const char* name; // "--rate"
+    OptionValue value;
+    const char* valueName; // "N", shown in the help
+    const char* help;      // what it does; lines after the first start with "\n"
+    // Stores the value; returns false and fills `error` when the value is wrong.
+    bool (*apply)(CommandLine& options, const std::string& value, std::string& error);
+};
+
+std::span<const OptionRow> commandLineOptions();
+
+// Takes our options out of `arguments`. Words beginning with a single "-" are left in
+// `rest` for Qt to take; whatever Qt leaves is checked by checkRemainder.
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+// What remains after Qt took its options: only "DEMO" (any case) may be there. Returns
+// the reason when something else is.
+std::string checkRemainder(const std::vector<std::string>& rest);
+
+std::string usageLine();
 std::string usageText();
 
 } // namespace orv::ui

@@ -1,12 +1,13 @@
 // orv_kite: the station, in a window or headless.
 #include "core/settings_store.h"
-#include "station/station.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/launcher.h"
 #include "platform/runtime_dir.h"
 #include "platform/waits.h"
+#include "station/station.h"
 #include "ui/command_line.h"
+#include "ui/exit_signals.h"
 #include "ui/headless_console.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
@@ -36,6 +37,12 @@ std::unique_ptr<platform::Clock> makeClock(const ui::CommandLine& options) {
     return std::make_unique<platform::SimulatedClock>(start, options.rate);
 }
 
+// A command line we cannot take: the reason and the usage line, status 2.
+int refuseCommandLine(const std::string& reason) {
+    std::fprintf(stderr, "orv_kite: %s\n%s", reason.c_str(), ui::usageLine().c_str());
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -45,15 +52,11 @@ int main(int argc, char** argv) {
         std::fputs(ui::usageText().c_str(), stdout);
         return 0;
     }
-    if (!options.error.empty()) {
-        std::fprintf(stderr, "orv_kite: %s\n\n%s", options.error.c_str(), ui::usageText().c_str());
-        return 2;
-    }
+    if (!options.error.empty()) return refuseCommandLine(options.error);
     if (!options.startTime.empty() &&
         !platform::parseLocalInstant(QString::fromStdString(options.startTime)).isValid()) {
-        std::fprintf(stderr, "orv_kite: --time wants \"YYYY-MM-DD hh:mm:ss\", not \"%s\"\n",
-                     options.startTime.c_str());
-        return 2;
+        return refuseCommandLine("--time wants \"YYYY-MM-DD hh:mm:ss\", not \"" +
+                                 options.startTime + "\"");
     }
     if (!options.headless && !displayAvailable()) {
         std::fprintf(stderr, "orv_kite: no display found; running headless\n");
@@ -74,6 +77,8 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, qtArguments.data());
     QApplication::setApplicationName(QStringLiteral("Orv_Kite"));
     options.rest.assign(qtArguments.begin() + 1, qtArguments.begin() + qtArgc);
+    if (const std::string error = ui::checkRemainder(options.rest); !error.empty())
+        return refuseCommandLine(error);
 
     std::unique_ptr<core::SettingsStore> store;
     const std::string settingsPath = core::SettingsStore::resolvePath(options.settingsPath);
@@ -111,6 +116,9 @@ int main(int argc, char** argv) {
         window = std::make_unique<ui::MainWindow>(station);
         window->show();
     }
+
+    // A signal to end the run ends it as the Exit button does.
+    ui::ExitSignals exitSignals([&station](int) { station.cmd_Bye_Click(); });
 
     station.Form_Load();
     if (station.ended()) return station.exitCode();

@@ -76,11 +76,13 @@ TEST(BoxProgram, ASilentParallelBoxEndsInTheFaultMessageAndDemonstrationMode) {
     EXPECT_TRUE(run.lastStatus().contains(" box=demo ")) << run.out.toStdString();
 }
 
-TEST(BoxProgram, AnUnknownFaultIsNamedAndTheRunGoesOn) {
+// A mistyped fault is a mistyped command line: named with the known ones, and no run.
+TEST(BoxProgram, AnUnknownFaultIsNamedAndNothingRuns) {
     const StationRun run = runStation(4, {"--simulate=loud"}, 1.5);
-    EXPECT_EQ(run.code, 0);
-    EXPECT_TRUE(run.err.contains("unknown simulated fault \"loud\"")) << run.err.toStdString();
-    EXPECT_TRUE(run.lastStatus().contains(" box=present ")) << run.out.toStdString();
+    EXPECT_EQ(run.code, 2);
+    EXPECT_TRUE(run.err.contains("unknown simulated fault \"loud\" (known: silent,"))
+        << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
 }
 
 } // namespace

@@ -2,10 +2,12 @@
 #include "program_runner.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace orv::test;
@@ -80,16 +82,37 @@ TEST(Program, ADamagedStoreIsNamedAndLeftAlone) {
     EXPECT_EQ(file.readAll(), QByteArray("not a database at all, but somebody's data\n"));
 }
 
-TEST(Program, HelpListsOurOptionsAndBadOptionsAreRefused) {
+TEST(Program, HelpListsOurOptionsAndTheFaults) {
     const ProgramRun help = runProgram(station(3), {"--help"}, "/nonexistent/never-opened.sqlite");
     EXPECT_EQ(help.code, 0);
-    for (const char* option :
-         {"--headless", "--simulate", "--settings", "--time", "--rate", "--for"})
-        EXPECT_TRUE(help.out.contains(option)) << option;
-    const ProgramRun bad =
-        runProgram(station(3), {"--rate", "fast"}, "/nonexistent/never-opened.sqlite");
-    EXPECT_EQ(bad.code, 2);
-    EXPECT_TRUE(bad.err.contains("--rate"));
+    for (const char* word : {"--headless", "--simulate", "--settings", "--time", "--rate", "--for",
+                             "silent", "not-ready", "garbled", "stuck"})
+        EXPECT_TRUE(help.out.contains(word)) << word;
+}
+
+// A mistyped command line never starts a station: status 2, the reason and the usage
+// line, and no settings store made.
+TEST(Program, AWrongCommandLineIsRefusedBeforeAnythingStarts) {
+    QTemporaryDir dir;
+    const QString settings = dir.path() + "/settings.sqlite";
+    const struct {
+        QStringList arguments;
+        const char* reason;
+    } cases[] = {
+        {{"--simlate"}, "unknown option --simlate"},
+        {{"--headless", "--rate", "fast"}, "--rate"},
+        {{"--headless", "--simulate", "silent"}, "unexpected argument \"silent\""},
+        {{"--headless", "--simulate=loud"}, "unknown simulated fault \"loud\""},
+        {{"--headless", "-nonsense"}, "unknown option -nonsense"},
+        {{"--headless", "demo", "now"}, "unexpected argument \"now\""},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = runProgram(station(3), c.arguments, settings);
+        EXPECT_EQ(run.code, 2) << c.reason;
+        EXPECT_TRUE(run.err.contains(c.reason)) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("Usage: orv_kite [--headless]")) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(settings));
 }
 
 TEST(Program, DemoOnTheParallelVariantLeavesTheRunningFlagAtExit) {
@@ -165,4 +188,105 @@ TEST(Tool, SatelliteDatabaseRoundTripThroughExportAndImport) {
     EXPECT_EQ(runProgram(tool(), {"sat", "list", "--tsv", second}, "").out.count('\n'), 2);
     EXPECT_EQ(runProgram(tool(), {"sat", "import", dir.path() + "/missing.txt", second}, "").code,
               1);
+}
+
+// Gestures typed on standard input reach the panel's handlers and the editors' boxes
+// and buttons, and every one is answered; a plain line still selects a satellite.
+TEST(Program, GesturesOnStandardInputRunTheirHandlers) {
+    QTemporaryDir dir;
+    const QString settings = dir.path() + "/settings.sqlite";
+    ASSERT_EQ(runProgram(tool(), {"config", "defaults"}, settings).code, 0);
+    ASSERT_EQ(runProgram(tool(), {"sat", "new", "iss (zarya)", "--digital"}, settings).code, 0);
+    QProcess station4;
+    station4.setProcessEnvironment(cleanEnvironment(settings));
+    station4.start(station(4), {"--headless", "--simulate", "--for", "20"});
+    ASSERT_TRUE(station4.waitForStarted());
+    station4.write("!lbl_nothing click\n"
+                   "!lbl_sat_name dblclick\n"
+                   "iss (zarya)\n"
+                   "!lbl_refresh dblclick\n"
+                   "!Satellite.Text1 set AO-7\n"
+                   "!Satellite.ao40 click\n"
+                   "!Satellite.Text3 set 432.150000\n"
+                   "!Satellite.save click\n"
+                   "!help\n");
+    // The exit button, once the selection has been tracked for a few ticks.
+    QTimer::singleShot(3000, &station4, [&station4] { station4.write("!cmd_Bye click\n"); });
+    QEventLoop wait;
+    QObject::connect(&station4, &QProcess::finished, &wait, &QEventLoop::quit);
+    QTimer::singleShot(15000, &wait, &QEventLoop::quit);
+    wait.exec();
+    ASSERT_EQ(station4.state(), QProcess::NotRunning) << "the exit button did not end the run";
+    const QString out = QString::fromUtf8(station4.readAllStandardOutput());
+    const QString err = QString::fromUtf8(station4.readAllStandardError());
+    EXPECT_EQ(station4.exitCode(), 0) << err.toStdString();
+    for (const char* answer :
+         {"no such field lbl_nothing\n", "no handler for dblclick on lbl_sat_name\n",
+          "ok lbl_refresh dblclick\n", "ok Satellite.Text1 set\n", "ok Satellite.ao40 click\n",
+          "ok Satellite.save click\n", "txt_entre: set TEXT, keypress N\n",
+          "Config. buttons (click): edit exit Command2 Command1\n", "ok cmd_Bye click\n"})
+        EXPECT_TRUE(err.contains(answer)) << answer << " in\n" << err.toStdString();
+    EXPECT_TRUE(out.contains("sat=ISS_(ZARYA) src=1 ")) << out.toStdString();
+    // The editor's save reached the store.
+    const ProgramRun show = runProgram(tool(), {"sat", "show", "AO-7"}, settings);
+    EXPECT_EQ(show.code, 0) << show.err.toStdString();
+    EXPECT_TRUE(show.out.contains("432.150000")) << show.out.toStdString();
+    EXPECT_TRUE(show.out.contains("Analog")) << show.out.toStdString();
+}
+
+// The tool refuses what it does not know, and never makes a store by mistake.
+TEST(Tool, MistakesAreNamedAndAMissingStoreIsNotMade) {
+    QTemporaryDir dir;
+    const QString missing = dir.path() + "/typo.sqlite";
+    const struct {
+        QStringList arguments;
+        int code;
+        const char* message;
+    } cases[] = {
+        {{"config", "show", "--settings", missing}, 1, "there is no settings store"},
+        {{"config", "set", "1", "5", "--settings", missing}, 1, "there is no settings store"},
+        {{"sat", "list", "--settings", missing}, 1, "there is no settings store"},
+        {{"frames", "--satellite", "AO-7", "--settings", missing}, 1, "there is no settings store"},
+        {{"config", "show", "--tvs"}, 2, "unknown option --tvs"},
+        {{"config", "show", "extra"}, 2, "not \"show extra\""},
+        {{"sat", "lst"}, 2, "sat has no command \"lst\""},
+        {{"frames", "--shutdown=yes"}, 2, "--shutdown takes no value"},
+        {{"passes", "--elements", "x", "--name", "y", "z"}, 2, "unexpected \"z\""},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = runProgram(tool(), c.arguments, missing);
+        EXPECT_EQ(run.code, c.code) << c.message;
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+        const QString expected = c.code == 1 ? missing : QString("Usage: orv_kite_tool");
+        EXPECT_TRUE(run.err.contains(expected)) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(missing));
+    // The commands that make a store still do.
+    EXPECT_EQ(runProgram(tool(), {"sat", "new", "AO-7", "--analog"}, missing).code, 0);
+    EXPECT_TRUE(QFile::exists(missing));
+}
+
+TEST(Tool, ConfigSetSaysWhatTheStationWillReadAndWarnsOnAPartNumber) {
+    QTemporaryDir dir;
+    const QString settings = dir.path() + "/settings.sqlite";
+    ASSERT_EQ(runProgram(tool(), {"config", "defaults"}, settings).code, 0);
+    const struct {
+        const char* key;
+        const char* text;
+        const char* converted;
+        bool warned;
+    } cases[] = {
+        {"1", "-39.524", "-39.524\n", false}, {"1", "abc", "0\n", true},
+        {"2", "176.9E", "176.9\n", true},     {"28", "20", "50\n", false},
+        {"17", "yes", "YES\n", false},        {"8", "4.6", "5\n", false},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = runProgram(tool(), {"config", "set", c.key, c.text}, settings);
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(run.out, c.converted) << c.key << " " << c.text;
+        EXPECT_EQ(run.err.contains("warning"), c.warned) << run.err.toStdString();
+    }
+    const ProgramRun unknown = runProgram(tool(), {"sat", "show", "Oscar 99"}, settings);
+    EXPECT_EQ(unknown.code, 1);
+    EXPECT_TRUE(unknown.err.contains("\"Oscar 99\"")) << unknown.err.toStdString();
 }

@@ -1,0 +1,90 @@
+// The station's command line: our options out, Qt's left in, anything else refused.
+#include "ui/command_line.h"
+
+#include <gtest/gtest.h>
+
+using orv::ui::checkRemainder;
+using orv::ui::parseCommandLine;
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+TEST(CommandLine, TakesEachOptionInEachSpelling) {
+    const auto options = parseCommandLine({"--headless", "--simulate=garbled@20", "--settings",
+                                           "/tmp/s.sqlite", "--time=2018-01-21 14:26:00", "--rate",
+                                           "4", "--for=90", "--verbose", "demo"});
+    ASSERT_EQ(options.error, "");
+    EXPECT_TRUE(options.headless);
+    EXPECT_TRUE(options.simulate);
+    EXPECT_EQ(options.simulateFault, "garbled@20");
+    EXPECT_EQ(options.settingsPath, "/tmp/s.sqlite");
+    EXPECT_EQ(options.startTime, "2018-01-21 14:26:00");
+    EXPECT_EQ(options.rate, 4);
+    EXPECT_EQ(options.runFor, 90);
+    EXPECT_TRUE(options.verbose);
+    EXPECT_EQ(options.rest, Words{"demo"});
+    EXPECT_TRUE(parseCommandLine({"-h"}).help);
+    EXPECT_TRUE(parseCommandLine({"--help"}).help);
+    EXPECT_TRUE(parseCommandLine({"--simulate"}).simulate);
+}
+
+TEST(CommandLine, RefusesWhatItDoesNotKnowWithTheReason) {
+    const struct {
+        Words words;
+        const char* reason;
+    } cases[] = {
+        {{"--simlate"}, "unknown option --simlate"},
+        {{"--headless", "--for", "10", "--rate=2", "--colour=red"}, "unknown option --colour"},
+        {{"--headless=yes"}, "--headless takes no value"},
+        {{"--for"}, "--for needs a value"},
+        {{"--for", "-5"}, "--for needs a positive number of seconds, not \"-5\""},
+        {{"--rate", "fast"}, "--rate needs a positive number, not \"fast\""},
+        {{"--rate", "inf"}, "--rate needs a positive number, not \"inf\""},
+        {{"--simulate=loud"}, "unknown simulated fault \"loud\""},
+        {{"--simulate=silent@soon"}, "the start of a simulated fault"},
+        {{"--settings="}, "--settings needs a file name"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.words.front());
+        const auto options = parseCommandLine(c.words);
+        EXPECT_NE(options.error.find(c.reason), std::string::npos) << options.error;
+    }
+}
+
+// Qt takes its own single-dash options; what it leaves is checked afterwards.
+TEST(CommandLine, OnlyDemoMayRemainAfterQtTookItsOptions) {
+    EXPECT_EQ(parseCommandLine({"-platform", "offscreen", "DEMO"}).rest,
+              (Words{"-platform", "offscreen", "DEMO"}));
+    const struct {
+        Words rest;
+        const char* reason; // "" = accepted
+    } cases[] = {
+        {{}, ""},
+        {{"DEMO"}, ""},
+        {{"demo"}, ""},
+        {{"Demo"}, ""},
+        {{"foo"}, "unexpected argument \"foo\""},
+        {{"demo", "demo"}, "unexpected argument \"demo\""},
+        {{"-nograbs"}, "unknown option -nograbs"},
+        {{"demo", "-x"}, "unknown option -x"},
+    };
+    for (const auto& c : cases) {
+        const std::string reason = checkRemainder(c.rest);
+        if (*c.reason == '\0')
+            EXPECT_EQ(reason, "");
+        else
+            EXPECT_NE(reason.find(c.reason), std::string::npos) << reason;
+    }
+}
+
+TEST(CommandLine, HelpShowsEveryOptionOfTheTableAndTheFaults) {
+    const std::string help = orv::ui::usageText();
+    for (const auto& row : orv::ui::commandLineOptions())
+        EXPECT_NE(help.find(row.name), std::string::npos) << row.name;
+    for (const char* fault : {"silent", "not-ready", "reset", "garbled", "stuck"})
+        EXPECT_NE(help.find(fault), std::string::npos) << fault;
+    EXPECT_EQ(orv::ui::usageLine().rfind("Usage: orv_kite [--headless] [--simulate[=", 0), 0u);
+}
+
+} // namespace
