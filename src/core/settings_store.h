@@ -2,6 +2,7 @@
 // without regard to case, in one SQLite file that several running copies share.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <sqlite3.h>
 #include <stdexcept>
@@ -14,13 +15,29 @@ namespace orv::core {
 
 class SettingsError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // Locked: another process holds the file; Foreign: the file is another program's
+    // database (or a newer version's store) and was left untouched.
+    enum class Kind { Failed, Locked, Foreign };
+    explicit SettingsError(const std::string& what, Kind kind = Kind::Failed)
+        : std::runtime_error(what), kind_(kind) {}
+    Kind kind() const { return kind_; }
+
+private:
+    Kind kind_;
 };
 
 class SettingsStore {
 public:
+    // Stores are marked as ours when created: SQLite's application_id header field holds
+    // kApplicationId ("ORVK") and user_version the schema version.
+    static constexpr int kApplicationId = 0x4F52564B;
+    static constexpr int kSchemaVersion = 1;
+
     // Opens (creating when absent) the store at `path`; ":memory:" gives a private store.
-    // Throws SettingsError naming the file when it cannot be opened or is not a store.
+    // Throws SettingsError naming the file when it cannot be opened or is not a store. An
+    // existing database is only read until it is known to be ours: one with neither the
+    // mark nor our table is refused untouched. One with our table and no mark (made before
+    // the mark existed) is adopted: marked, and put in WAL mode, on its first write.
     explicit SettingsStore(const std::string& path);
     ~SettingsStore();
     SettingsStore(const SettingsStore&) = delete;
@@ -30,6 +47,10 @@ public:
     static std::string resolvePath(const std::string& commandLinePath);
 
     const std::string& path() const { return path_; }
+    // False for an adopted store until its first write.
+    bool marked() const { return marked_; }
+    // How long a statement waits for another process's lock before failing as Locked.
+    void setBusyTimeout(int milliseconds);
 
     std::string get(const std::string& application, const std::string& section,
                     const std::string& key, const std::string& defaultValue = {}) const;
@@ -89,8 +110,15 @@ public:
     }
 
 private:
+    void open();
+    void createSchema();
+    void checkOwnership();
+    bool hasOurTable() const;
+    void markOnFirstWrite();
+    std::int64_t pragmaNumber(const char* sql) const;
     void execute(const char* sql);
-    [[noreturn]] void fail(const std::string& what) const;
+    [[noreturn]] void fail(const std::string& what, int code = 0) const;
+    [[noreturn]] void refuse(const std::string& why) const;
     sqlite3_stmt* prepare(const char* sql) const;
     bool passesQuickCheck();
     void begin();
@@ -107,6 +135,8 @@ private:
     sqlite3_stmt* removeKeyStatement_ = nullptr;
     int transactionDepth_ = 0;
     bool rollbackPending_ = false;
+    bool inMemory_ = false;
+    bool marked_ = false;
 };
 
 } // namespace orv::core

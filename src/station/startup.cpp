@@ -11,7 +11,12 @@ namespace orv::station {
 
 void Station::Form_Load() {
     guarded([this] {
-        runningFlag_.takeOver();
+        try {
+            runningFlag_.takeOver();
+        } catch (const SettingsError& error) {
+            if (error.kind() == SettingsError::Kind::Locked) settingsStoreLocked(error);
+            throw;
+        }
 
         const auto variant = variantFromDirectory(options_.programDir);
         if (!variant) error_msgs(6); // ends the program
@@ -42,6 +47,11 @@ void Station::initialize() {
             runInitializeStep(step);
         } catch (const StartupFailure& failure) {
             handleStartupFailure(failure);
+        } catch (const SettingsError& error) {
+            // A station that cannot write its store would run without timers or flag.
+            if (error.kind() == SettingsError::Kind::Locked) settingsStoreLocked(error);
+            std::fprintf(stderr, "orv_kite: start-up step %d failed and was skipped: %s\n", step,
+                         error.what());
         } catch (const std::exception& error) {
             std::fprintf(stderr, "orv_kite: start-up step %d failed and was skipped: %s\n", step,
                          error.what());
@@ -68,6 +78,14 @@ void Station::handleStartupFailure(const StartupFailure& failure) {
         openConfigEditor();
         break;
     }
+}
+
+void Station::settingsStoreLocked(const SettingsError& error) {
+    std::fprintf(stderr, "orv_kite: %s\n", error.what());
+    showMessage("The settings store " + store_.path() +
+                " is locked by another program.\r\n\r\nClose the program that holds it and "
+                "start Orv_Kite again.\r\n");
+    endProgram(1);
 }
 
 void Station::runInitializeStep(int step) {

@@ -248,6 +248,8 @@ private:
     std::string trackingValue(const char* format, double value, ValueOrigin origin) const;
     void showMessage(const std::string& text);
     void handleStartupFailure(const StartupFailure& failure);
+    // Another process holds the settings store: say so, naming the file, and end with 1.
+    [[noreturn]] void settingsStoreLocked(const SettingsError& error);
     void registryGateStep(int step);
     void makeBoxBackends();
     void configureSimulatedBox();

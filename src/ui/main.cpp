@@ -85,10 +85,12 @@ int main(int argc, char** argv) {
     try {
         store = std::make_unique<core::SettingsStore>(settingsPath);
     } catch (const core::SettingsError& error) {
-        std::fprintf(stderr,
-                     "orv_kite: %s\nThe file was left as it is. Move it aside to start "
-                     "with a fresh store, or name another with --settings FILE.\n",
-                     error.what());
+        const bool locked = error.kind() == core::SettingsError::Kind::Locked;
+        std::fprintf(stderr, "orv_kite: %s\n%s\n", error.what(),
+                     locked ? "Another program holds the settings store locked; close it and "
+                              "start again."
+                            : "The file was left as it is. Move it aside to start with a fresh "
+                              "store, or name another with --settings FILE.");
         return 1;
     }
 
