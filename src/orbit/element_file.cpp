@@ -26,14 +26,23 @@ private:
     int number_ = 0;
 };
 
-bool startsWith(const std::string& line, char digit) {
-    return line.size() > 1 && line[0] == digit && line[1] == ' ';
+// Element lines are 69 columns; a shorter one was cut off (a broken download) and
+// would leave fields the propagator needs empty.
+constexpr size_t kElementLineLength = 69;
+
+bool isElementLine(const std::string& line, char digit) {
+    return line.size() >= kElementLineLength && line[0] == digit && line[1] == ' ';
 }
+
+// Editors on some systems start a UTF-8 file with a byte-order mark.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 } // namespace
 
 ElementFileContents parseElementFile(std::string_view text) {
     ElementFileContents contents;
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        text.remove_prefix(kByteOrderMark.size());
     LineReader reader(text);
     std::string_view line;
     while (reader.next(line)) {
@@ -47,7 +56,7 @@ ElementFileContents parseElementFile(std::string_view text) {
             record.line1 = core::trimmed(first);
             record.line2 = core::trimmed(second);
         }
-        if (!whole || !startsWith(record.line1, '1') || !startsWith(record.line2, '2')) {
+        if (!whole || !isElementLine(record.line1, '1') || !isElementLine(record.line2, '2')) {
             contents.complete = false;
             contents.faultLine = nameLine;
             return contents;

@@ -20,10 +20,11 @@ struct ElementFileContents {
     int faultLine = 0;                  // 1-based name line of the faulty record
 };
 
-// Blank lines where a name is due are passed over (a trailing empty line is common).
-// A record that breaks off, or whose element lines do not start with "1" and "2" (a
-// file out of step would otherwise store every later set under a wrong name), ends
-// the reading with `complete` false; the records before it are kept.
+// A UTF-8 byte-order mark at the start is skipped. Blank lines where a name is due are
+// passed over (a trailing empty line is common). A record that breaks off, whose
+// element lines do not start with "1" and "2" (a file out of step would otherwise store
+// every later set under a wrong name) or are shorter than the format's 69 columns (cut
+// off), ends the reading with `complete` false; the records before it are kept.
 ElementFileContents parseElementFile(std::string_view text);
 
 } // namespace orv::orbit

@@ -8,14 +8,16 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orv::orbit {
 
 namespace {
 
-// Far beyond any real element file; stops a path to a device or a huge file from
-// swallowing memory or never ending.
+// Far beyond any real element file; stops a huge file from swallowing memory.
 constexpr size_t kLargestElementFile = 64u << 20;
 
 struct FileCloser {
@@ -24,12 +26,26 @@ struct FileCloser {
 
 enum class ReadOutcome { Read, Missing, TooLarge };
 
+// Opened without waiting (a named pipe would block until a writer came) and read only
+// when it is a regular file: a pipe, a device or a directory is no element file.
 ReadOutcome readWholeFile(const std::string& path, std::string& text, std::string& reason) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         reason = path + ": " + std::strerror(errno);
         return ReadOutcome::Missing;
     }
+    std::unique_ptr<std::FILE, FileCloser> file(::fdopen(fd, "rb"));
+    if (!file) {
+        ::close(fd);
+        reason = path + ": " + std::strerror(errno);
+        return ReadOutcome::Missing;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        reason = path + ": not a regular file";
+        return ReadOutcome::Missing;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     char buffer[1 << 16];
     size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace orv;
 using namespace orv::orbit;
@@ -111,6 +112,38 @@ TEST_F(Import, AMissingFileChangesNothing) {
     EXPECT_EQ(store.ageText(), "9000");
     EXPECT_EQ(import(dir.path().toStdString()).status, ImportStatus::FileMissing) << "a directory";
     EXPECT_EQ(warnings, 0);
+}
+
+TEST_F(Import, ALastLineCutShortIsCorruptAndTheSetsBeforeItAreKept) {
+    const std::string cut = std::string(kIss2).substr(0, 40); // the download broke off
+    for (const std::string& tail : {cut, cut + "\r\n", std::string(kIss1).substr(0, 30)}) {
+        const std::string text = record("AO-7", kAo7_1, kAo7_2) + "ISS (ZARYA)\r\n" +
+                                 (tail.size() > 32 ? std::string(kIss1) + "\r\n" : "") + tail;
+        const auto result = import(write(text));
+        EXPECT_EQ(result.status, ImportStatus::FileCorrupt) << tail;
+        EXPECT_EQ(result.setsWritten, 1);
+        EXPECT_EQ(line("AO-7", 2), kAo7_2);
+        EXPECT_EQ(line("ISS (ZARYA)", 1), "") << "no set the propagator cannot use";
+    }
+}
+
+TEST_F(Import, AByteOrderMarkAtTheStartIsSkipped) {
+    const auto result = import(write("\xEF\xBB\xBF" + record("AO-7", kAo7_1, kAo7_2)));
+    EXPECT_EQ(result.status, ImportStatus::Imported);
+    EXPECT_EQ(line("AO-7", 1), kAo7_1);
+    EXPECT_EQ(settings.sections(kElementApplication).size(), 2u); // AO-7 and AGE, no "\xEF..AO-7"
+}
+
+TEST_F(Import, ANamedPipeIsRefusedWithoutWaitingForAWriter) {
+    import(write(record("AO-7", kAo7_1, kAo7_2)));
+    const std::string fifo = dir.path().toStdString() + "/keps.fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // Without the refusal this would block for ever (no writer ever opens the pipe).
+    const auto result = import(fifo);
+    EXPECT_EQ(result.status, ImportStatus::FileMissing);
+    EXPECT_NE(result.detail.find("not a regular file"), std::string::npos) << result.detail;
+    EXPECT_EQ(line("AO-7", 1), kAo7_1);
+    EXPECT_EQ(import("/dev/zero").status, ImportStatus::FileMissing);
 }
 
 TEST(ElementFilePath, RelativePathsAreTakenFromTheProgramDirectory) {
