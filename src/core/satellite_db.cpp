@@ -67,6 +67,12 @@ std::optional<std::string> unescaped(const std::string& text) {
     return out;
 }
 
+// Names in the list compare as the store compares its section names: without regard
+// to case, so "ao-7" finds the record and the list entry of "AO-7".
+bool sameName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && upperCased(a) == upperCased(b);
+}
+
 } // namespace
 
 int SatelliteDb::count() const {
@@ -95,13 +101,15 @@ std::optional<SatelliteRecord> SatelliteDb::read(const std::string& name) const 
 
 SatelliteDb::SaveResult SatelliteDb::save(const SatelliteRecord& record) {
     const std::string& name = record[0];
+    // An unnamed record would put an empty entry in the list, where the list ends.
+    if (trimmed(name).empty()) return SaveResult::Unnamed;
     SaveResult result = SaveResult::Saved;
     store_.inTransaction([&] {
         bool listed = false;
         for (int i = 2;; ++i) {
             const std::string entry = store_.get(kList, kListSection, std::to_string(i));
             if (entry.empty()) break;
-            if (entry == name) {
+            if (sameName(entry, name)) {
                 listed = true;
                 break;
             }
@@ -126,7 +134,7 @@ void SatelliteDb::del_sat(const std::string& name) {
     if (n <= 0) return;
     std::vector<std::string> kept;
     for (const auto& entry : names())
-        if (entry != name) kept.push_back(entry);
+        if (!sameName(entry, name)) kept.push_back(entry);
     store_.inTransaction([&] {
         store_.remove(kList);
         store_.save(kList, kListSection, "1", std::to_string(kept.size()));

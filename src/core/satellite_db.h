@@ -21,13 +21,14 @@ public:
     bool exists(const std::string& name) const; // the record's key "1" is there
     std::optional<SatelliteRecord> read(const std::string& name) const;
 
-    enum class SaveResult { Saved, Full };
+    enum class SaveResult { Saved, Full, Unnamed };
     // Adds a new name at the end of the list (unless 30 are listed) and stores the
-    // 23 fields under record[0], all in one transaction.
+    // 23 fields under record[0], all in one transaction. Names compare without regard to
+    // case, in the list as in the store. A blank name stores nothing.
     SaveResult save(const SatelliteRecord& record);
     // Deletes a record and its list entry together.
     void remove(const std::string& name);
-    // Drops `name` from the list (exact comparison), keeping the others in order.
+    // Drops `name` from the list (without regard to case), keeping the others in order.
     void del_sat(const std::string& name);
     // Deletes every record; the list stays.
     void removeAllRecords();

@@ -54,12 +54,25 @@ void SatelliteEditor::save_Click() {
         notify();
         return;
     }
+    text(1) = upperCased(trimmed(text(1)));
+    if (text(1).empty()) {
+        tell("The satellite has no name: enter its name, exactly as in the element set, in "
+             "the first box and save again. Nothing was saved.");
+        notify();
+        return;
+    }
     const SatelliteRecord record = boxes_;
     if (record[17] == "34" && record[14].find(',') == std::string::npos) {
         notesOpen_ = true;
         helpCaption_ = "Correct error in DnLink Mode";
     }
-    db_.save(record); // a full database stores nothing for a new name
+    if (db_.save(record) == SatelliteDb::SaveResult::Full) {
+        tell("The satellite data base is full: it holds " + std::to_string(kSatelliteListLimit) +
+             " satellites. " + record[0] +
+             " was not saved; delete a satellite you no longer track first.");
+        notify();
+        return;
+    }
     if (hooks_.clearSelectionPending) hooks_.clearSelectionPending();
     if (hooks_.requestRefresh) hooks_.requestRefresh();
     close();

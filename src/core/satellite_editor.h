@@ -18,6 +18,7 @@ public:
         std::function<void()> clearSelectionPending;
         std::function<void()> requestRefresh;
         std::function<void()> requestDeselection;
+        std::function<void(const std::string&)> showMessage; // a save that stored nothing
     };
 
     SatelliteEditor(SatelliteDb& db, Hooks hooks) : db_(db), hooks_(std::move(hooks)) {}
@@ -37,8 +38,10 @@ public:
     std::function<void()> onChange;
 
     void Form_Load();
-    void edit_Click();     // "Edit File"
-    void save_Click();     // "Save/Refresh  Entries"
+    void edit_Click(); // "Edit File"
+    // "Save/Refresh  Entries". The name is stored upper-cased and trimmed; a blank name or
+    // a new name in a full database stores nothing, says why and leaves the editor open.
+    void save_Click();
     void standard_Click(); // "Make  New Digital Satellite File"
     void ao40_Click();     // "Make New Analog Satellite File"
     void delete_Click();   // "Delete this Satellite"
@@ -49,6 +52,9 @@ public:
 private:
     void fill(const SatelliteRecord& record);
     void close();
+    void tell(const std::string& text) {
+        if (hooks_.showMessage) hooks_.showMessage(text);
+    }
     void notify() {
         if (onChange) onChange();
     }

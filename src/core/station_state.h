@@ -41,8 +41,10 @@ struct LoopState {
     int meanAnomalyRequest = 0;
     std::string pendingSelection = "?";
     std::string lastSelectionTaken;
-    int elementsValid = 0;
+    int elementsValid = 0; // also 0 while the elements give no position (a numeric fault)
     int setupDone = 0;
+    int recordLoaded = 0;       // the current record is the selected satellite's
+    int positionFaultShown = 0; // message 3 was shown for this selection's position
     int deselectionDone = 0;
     int flipDecisionMade = 0;
     int flipSwitch = 0;
@@ -51,7 +53,7 @@ struct LoopState {
     int mapOnDisplay = 0;
     int passCounters = 0;
     int maskSet = 0;
-    int registryGate = 0; // the three-step settings-clearing gesture
+    int registryGate = 0;     // the three-step settings-clearing gesture
     int typedSelection = 0;   // the pending selection was typed by the operator
     int selectionPending = 0; // a typed selection waits for the next tick
 };

@@ -34,17 +34,24 @@ void Keplers::keplers(std::string_view name) {
         return;
     }
 
+    // Elements that give no position (a line cut short, a numeric fault) leave every
+    // field as it was, and say so as missing elements do: nothing may track on them.
+    const auto noPosition = [this] {
+        flags_.elementsValid = 0;
+        flags_.elementsMissing = 1;
+    };
     const Plan13 orbit(parseElementSet(line1_, line2_));
-    if (!orbit.usable()) return;
+    if (!orbit.usable()) return noPosition();
     if (!tracking_.predictMode && time_routines_) time_routines_();
     const Attitude attitude{tracking_.ALON, tracking_.ALAT};
     SatelliteState state;
     Observation seen;
-    if (!orbit.at(tracking_.dayNumber + tracking_.dayFraction, attitude, state)) return;
-    if (!observe(station_, state, seen)) return;
+    if (!orbit.at(tracking_.dayNumber + tracking_.dayFraction, attitude, state) ||
+        !observe(station_, state, seen))
+        return noPosition();
 
     if (tracking_.mapMode) {
-        writeMapMode(orbit, state, seen);
+        writeMapMode(orbit, state, seen); // a fault there leaves the map's fields alone
         return;
     }
     writeTracking(state, seen);

@@ -48,7 +48,7 @@ public:
     // predictElevation at the preset dayNumber + dayFraction; normal tracking writes
     // azimuth, elevation (+0.2 degree), range, rangeRate and ma256. Both non-map modes
     // caption lbl_range and lbl_sq6, normal tracking also lbl_ma256. A numeric fault ends
-    // the call before any of these is written.
+    // the call before any of these is written, with elementsValid 0 and elementsMissing 1.
     void keplers(std::string_view name);
 
 private:

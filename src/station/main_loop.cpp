@@ -1,4 +1,5 @@
 // The main loop: twenty-two steps per tick, each under its own error trap.
+#include "orbit/element_store.h"
 #include "rotator/rotator_drive.h"
 #include "station/station.h"
 
@@ -137,6 +138,7 @@ void Station::loopDeselect() {
     loop_.pendingSelection = kNoSatellite;
     loop_.selectedSatellite = kNoSatellite;
     loop_.lastSelectionTaken.clear();
+    loop_.recordLoaded = 0;
     lbl_refresh_DblClick();
     clear_knobs();
     resetInhibitAndStepControls();
@@ -248,6 +250,8 @@ void Station::loopNewSelection() {
     scales();
     loop_.elementsValid = 0;
     loop_.setupDone = 0;
+    loop_.recordLoaded = 0;
+    loop_.positionFaultShown = 0;
     panel_.setCaption("lbl_sat_name", loop_.selectedSatellite);
     rotatorDrive_->showFlipMode(loop_.flipSwitch != 0);
     updatePanelForNewSelection();
@@ -257,6 +261,25 @@ void Station::loopPosition() {
     if (loop_.selectedSatellite == kNoSatellite) return;
     if (positionFromProgram()) return takeProgramPosition();
     keplers(loop_.selectedSatellite);
+    if (!loop_.elementsValid && !loop_.positionFaultShown) explainMissingPosition();
+}
+
+// Once per selection. A name the element set lacks shows the red label alone, and
+// its click explains; elements that are there but give no position are explained at
+// once, the label staying up.
+void Station::explainMissingPosition() {
+    loop_.positionFaultShown = 1;
+    if (elementStore().line1(elementName(loop_.selectedSatellite)).empty()) return;
+    error_msgs(3);
+    loop_.elementsMissing = 1;
+}
+
+// The selected satellite's record is loaded and its position is there (computed this
+// tick by the station's own propagator, or received from the linked program). Otherwise
+// the rotators hold their last valid targets and the radios keep their dials.
+bool Station::trackable() const {
+    return loop_.selectedSatellite != kNoSatellite && loop_.recordLoaded &&
+           loop_.elementsValid == 1;
 }
 
 void Station::loopDdePoll() {
@@ -269,13 +292,14 @@ void Station::loopDdePoll() {
 
 void Station::loopTuning() {
     if (loop_.selectedSatellite == kNoSatellite) return;
-    frequency();
+    if (trackable()) frequency();
     switchEcpOutputs();
     outs();
 }
 
 void Station::loopPointing() {
     const bool selected = loop_.selectedSatellite != kNoSatellite;
+    if (selected && !trackable()) return; // hold: the box keeps the last valid targets
     const double elevation = tracking_.elevation;
     if (selected && elevation < kFlipRearmElevation) {
         // The pass this latch was set for is over: park (when parking is configured).

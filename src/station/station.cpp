@@ -273,15 +273,15 @@ void Station::wireOrbit() {
     });
 }
 
-// A tracking value for the status line; "-" while no satellite is tracked, or while
-// the value's origin has nothing for it (the propagator no elements, a linked program
-// that names satellites no position).
+// A tracking value for the status line; "-" while no satellite is tracked, while the
+// station's own propagator has no position for it, or while the value's origin has
+// nothing for it (the propagator no elements, a linked program that names satellites
+// no position).
 std::string Station::trackingValue(const char* format, double value, ValueOrigin origin) const {
     if (loop_.selectedSatellite == kNoSatellite) return {};
-    if (origin != ValueOrigin::AnyPosition) {
-        if (!loop_.elementsValid) return {};
-        if (positionFromProgram() && origin == ValueOrigin::Propagator) return {};
-    }
+    if (!loop_.elementsValid && (origin != ValueOrigin::AnyPosition || !positionFromProgram()))
+        return {};
+    if (positionFromProgram() && origin == ValueOrigin::Propagator) return {};
     char text[32];
     std::snprintf(text, sizeof text, format, value);
     return text;

@@ -246,6 +246,8 @@ private:
     // propagator, or that propagator or the linked program that supplies positions.
     enum class ValueOrigin { AnyPosition, Propagator, PropagatorOrProgram };
     std::string trackingValue(const char* format, double value, ValueOrigin origin) const;
+    bool trackable() const;
+    void explainMissingPosition();
     void showMessage(const std::string& text);
     void handleStartupFailure(const StartupFailure& failure);
     // Another process holds the settings store: say so, naming the file, and end with 1.

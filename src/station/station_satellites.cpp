@@ -22,8 +22,15 @@ SatelliteEditor& Station::satelliteEditor() {
         };
         hooks.markElementsMissing = [this] { loop_.elementsMissing = 1; };
         hooks.clearSelectionPending = [this] { loop_.selectionPending = 0; };
-        hooks.requestRefresh = [this] { loop_.refreshRequest = 1; };
-        hooks.requestDeselection = [this] { loop_.pendingSelection = kNoSatellite; };
+        hooks.requestRefresh = [this] {
+            // A record saved for a selection that had none is set up in full next tick.
+            if (!loop_.recordLoaded && loop_.selectedSatellite != kNoSatellite)
+                loop_.setupDone = 0;
+            else
+                loop_.refreshRequest = 1;
+        };
+        hooks.requestDeselection = [this] { loop_.pendingSelection = "?"; };
+        hooks.showMessage = [this](const std::string& text) { showMessage(text); };
         satelliteEditor_ = std::make_unique<SatelliteEditor>(satelliteDb_, hooks);
     }
     return *satelliteEditor_;
@@ -59,12 +66,18 @@ void Station::GetSatCfg(const std::string& name) {
     if (name == kNoSatellite) return;
     const auto record = satelliteDb_.read(name);
     if (!record) {
+        // Nothing of the previous satellite's record may tune the radios for this one.
+        loop_.recordLoaded = 0;
+        currentRecord_ = {};
+        currentSatellite_ = typedSatellite(currentRecord_, startup_.variant);
+        applySatelliteToRadios();
         lbl_Up_read_DblClick();
         loop_.pendingSelection = kNoSatellite;
         mask_set();
         return;
     }
     loop_.elementsMissing = 0;
+    loop_.recordLoaded = 1;
     currentRecord_ = *record;
     currentSatellite_ = typedSatellite(currentRecord_, startup_.variant);
     interfaceBox_->setEcpCode(currentSatellite_.ecpAtAos);

@@ -1,5 +1,6 @@
 // The satellite database and its editor: the list of at most 30, del_sat, the
 // templates, the radio-34 check, export and import.
+#include "core/number_text.h"
 #include "core/satellite_db.h"
 #include "core/satellite_editor.h"
 #include "core/settings_store.h"
@@ -20,6 +21,7 @@ struct EditorFixture {
     SatelliteDb db{store};
     std::string selected = kNoSatellite;
     bool missing = false, refresh = false, deselect = false;
+    std::vector<std::string> messages;
     SatelliteEditor editor{db, SatelliteEditor::Hooks{
                                    [this] { return selected; },
                                    [](const std::string& name) { return name == "AO-7"; },
@@ -27,7 +29,12 @@ struct EditorFixture {
                                    [] {},
                                    [this] { refresh = true; },
                                    [this] { deselect = true; },
+                                   [this](const std::string& text) { messages.push_back(text); },
                                }};
+    void openOn(const std::string& name) {
+        selected = name;
+        editor.Form_Load();
+    }
 };
 
 } // namespace
@@ -50,16 +57,16 @@ TEST(SatelliteDb, AThirtyFirstSatelliteChangesNothingButTheThirtyCanBeUpdated) {
     EXPECT_EQ(db.count(), 30);
 }
 
-TEST(SatelliteDb, DelSatKeepsOrderComparesExactlyAndEmptiesToZero) {
+TEST(SatelliteDb, DelSatKeepsOrderComparesAsTheStoreAndEmptiesToZero) {
     SettingsStore store(":memory:");
     SatelliteDb db(store);
     for (const char* name : {"AO-7", "FO-29", "AO-73", "ISS"})
         db.save(named(name));
-    db.del_sat("ao-73"); // exact comparison: another name
-    EXPECT_EQ(db.names(), (std::vector<std::string>{"AO-7", "FO-29", "AO-73", "ISS"}));
     db.del_sat("AO-7");
     EXPECT_EQ(db.names(), (std::vector<std::string>{"FO-29", "AO-73", "ISS"}));
-    EXPECT_EQ(store.get("ORV_SAT1", "satlist", "5"), ""); // the old last key is gone
+    db.del_sat("ao-73"); // the name the store finds the record by
+    EXPECT_EQ(db.names(), (std::vector<std::string>{"FO-29", "ISS"}));
+    EXPECT_EQ(store.get("ORV_SAT1", "satlist", "4"), ""); // the old last keys are gone
     EXPECT_TRUE(db.exists("AO-7"));                       // del_sat touches the list only
 
     SettingsStore single(":memory:");
@@ -191,4 +198,62 @@ TEST(SatelliteEditor, DeleteAndUninstall) {
     f.editor.Command1_Click();
     EXPECT_FALSE(f.db.exists("FO-29"));
     EXPECT_EQ(f.db.count(), 1); // the list is left as it is
+}
+
+TEST(SatelliteEditor, NeverCorruptsTheList) {
+    struct Case {
+        const char* what;
+        std::string typedName;
+        std::vector<std::string> listAfter;
+        bool saved;
+    };
+    const Case cases[] = {
+        {"the same name in other letter case updates it", "ao-7", {"FO-29", "AO-7"}, true},
+        {"blanks around the name are not part of it", "  AO-7 ", {"FO-29", "AO-7"}, true},
+        {"an empty name is refused", "", {"FO-29", "AO-7"}, false},
+        {"a blank name is refused", "   ", {"FO-29", "AO-7"}, false},
+        {"a new name goes to the end", "AO-73", {"FO-29", "AO-7", "AO-73"}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EditorFixture f;
+        f.db.save(named("FO-29"));
+        f.db.save(named("AO-7"));
+        f.openOn("AO-7");
+        f.editor.text(1) = c.typedName;
+        f.editor.text(14) = "435.300";
+        f.editor.save_Click();
+        EXPECT_EQ(f.db.names(), c.listAfter);
+        EXPECT_EQ(f.db.count(), static_cast<int>(c.listAfter.size()));
+        EXPECT_EQ(f.messages.size(), c.saved ? 0u : 1u);
+        EXPECT_EQ(f.editor.isOpen(), !c.saved) << "a refused save keeps what was typed";
+        EXPECT_EQ(f.refresh, c.saved);
+        if (c.saved) {
+            const std::string name = orv::core::upperCased(orv::core::trimmed(c.typedName));
+            EXPECT_EQ(f.db.read(name)->at(13), "435.300");
+            EXPECT_EQ(f.db.read(name)->at(0), name);
+        }
+        EXPECT_EQ(f.store.sections("ORV_SAT").size(), c.listAfter.size()) << "no stray record";
+    }
+}
+
+TEST(SatelliteEditor, ASaveRefusedBecauseTheDatabaseIsFullSaysSo) {
+    EditorFixture f;
+    for (int i = 1; i <= 30; ++i)
+        f.db.save(named("SAT-" + std::to_string(i)));
+    f.openOn("AO-7");
+    f.editor.standard_Click();
+    f.editor.save_Click();
+    EXPECT_FALSE(f.db.exists("AO-7"));
+    ASSERT_EQ(f.messages.size(), 1u);
+    EXPECT_NE(f.messages[0].find("full"), std::string::npos) << f.messages[0];
+    EXPECT_NE(f.messages[0].find("AO-7"), std::string::npos) << f.messages[0];
+    EXPECT_TRUE(f.editor.isOpen());
+    EXPECT_FALSE(f.refresh);
+    // One of the thirty is still saved, without a word.
+    f.editor.text(1) = "sat-17";
+    f.editor.save_Click();
+    EXPECT_EQ(f.messages.size(), 1u);
+    EXPECT_EQ(f.db.read("SAT-17")->at(1), "Digital");
+    EXPECT_EQ(f.db.count(), 30);
 }
