@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orv::sim {
@@ -22,6 +23,14 @@ public:
     // True when `command` is written in this family's format.
     virtual bool recognises(const std::vector<uint8_t>& command) const = 0;
     virtual RadioExchange handle(const std::vector<uint8_t>& command) = 0;
+    // The same, for a command that arrived at `baud` (0: not known). A radio that
+    // listens at one rate only hears what comes at it.
+    virtual RadioExchange handleAt(const std::vector<uint8_t>& command, int /*baud*/) {
+        return handle(command);
+    }
+    // The station names the model on this port ("FT-847"); a family whose commands
+    // mean different things on different models takes it, the others ignore it.
+    virtual void fit(std::string_view /*modelName*/) {}
     // The frequency on the dial of the radio last addressed, in Hz; nothing before any.
     virtual std::optional<uint64_t> dialHz() const = 0;
     // The dial a link uses on a radio carrying it: where it transmits for the uplink,

@@ -4,6 +4,7 @@
 #include "sim/civ_radio.h"
 #include "sim/ic910_radio.h"
 #include "sim/kenwood_radio.h"
+#include "sim/yaesu_radio.h"
 
 #include <algorithm>
 
@@ -14,6 +15,7 @@ std::vector<std::unique_ptr<RadioFamily>> makeRadioFamilies() {
     families.push_back(std::make_unique<Ic910RadioFamily>()); // before CI-V: it takes 0x60
     families.push_back(std::make_unique<CivRadioFamily>());
     families.push_back(std::make_unique<KenwoodRadioFamily>());
+    families.push_back(std::make_unique<YaesuRadioFamily>()); // five bytes: after the texts
     return families;
 }
 
@@ -29,11 +31,11 @@ bool RadioPort::attached(const RadioFamily& family) const {
            std::find(attached_.begin(), attached_.end(), family.name()) != attached_.end();
 }
 
-RadioExchange RadioPort::deliver(const std::vector<uint8_t>& command) {
+RadioExchange RadioPort::deliver(const std::vector<uint8_t>& command, int baud) {
     for (const auto& family : families_) {
         if (!attached(*family) || !family->recognises(command)) continue;
         lastFamily_ = family.get();
-        return family->handle(command);
+        return family->handleAt(command, baud);
     }
     std::string listener = "no simulated radio understands";
     if (!attached_.empty()) {
@@ -45,6 +47,11 @@ RadioExchange RadioPort::deliver(const std::vector<uint8_t>& command) {
     return {std::to_string(command.size()) + " bytes " + listener + ": " +
                 rotator::hexBytesText(command),
             {}};
+}
+
+void RadioPort::fit(std::string_view modelName) {
+    for (const auto& family : families_)
+        family->fit(modelName);
 }
 
 std::optional<uint64_t> RadioPort::dialHz() const {

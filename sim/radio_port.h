@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orv::sim {
@@ -20,8 +21,11 @@ public:
     // The radios the station's record puts on this port, by family name ("IC-910"):
     // only they hear its commands. Empty, the default: every family listens.
     void attach(std::vector<std::string> familyNames);
-    // Hands one command to the attached family that recognises it.
-    RadioExchange deliver(const std::vector<uint8_t>& command);
+    // Hands one command to the attached family that recognises it; `baud` is the
+    // rate the box sent it at (0: not known).
+    RadioExchange deliver(const std::vector<uint8_t>& command, int baud = 0);
+    // The radio model the station has on this port ("FT-847").
+    void fit(std::string_view modelName);
     // The family's dial of the radio last addressed on this port, in Hz.
     std::optional<uint64_t> dialHz() const;
     // The dial of one link on the radio last addressed (see RadioFamily::linkDialHz).

@@ -109,7 +109,7 @@ void SimulatedBox::forwardRadio(const RadioCommand& radio) {
         if (radio.read) radioData_.assign(static_cast<size_t>(std::max(radio.replyLength, 0)), 0);
         return;
     }
-    const RadioExchange exchange = radioPort(radio.port).deliver(radio.payload);
+    const RadioExchange exchange = radioPort(radio.port).deliver(radio.payload, radio.baud);
     log(where + std::to_string(radio.baud) + " Bd: " + exchange.description);
     if (!radio.read) return;
     radioData_ = exchange.reply;

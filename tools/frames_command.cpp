@@ -4,6 +4,8 @@
 #include "core/number_text.h"
 #include "core/satellite_db.h"
 #include "radio/radio_dry_run.h"
+#include "radio/radio_model.h"
+#include "sim/baud_timing.h"
 #include "sim/radio_port.h"
 #include "tools/commands.h"
 #include "tools/tool_arguments.h"
@@ -73,10 +75,14 @@ std::string hexText(const std::vector<uint8_t>& bytes) {
     return text;
 }
 
-// The simulated radios on the box's ports: each hears the frames sent to its port,
+// The simulated radios on the box's ports: each hears the frames sent to its port
+// at the baud rate the header names, as the model the record has on that link,
 // says what it makes of them and answers reads.
 class SimulatedPorts {
 public:
+    SimulatedPorts(core::SatelliteConfig satellite, int variant)
+        : satellite_(std::move(satellite)), variant_(variant) {}
+
     std::vector<uint8_t> hear(const radio::DryRunFrame& frame) {
         if (frame.port == 0) {
             meanings_.emplace_back("no radio port in the header; the box ignores the payload");
@@ -84,15 +90,22 @@ public:
         }
         auto& port = ports_[frame.port];
         if (!port) port = std::make_unique<sim::RadioPort>(frame.port);
+        const auto& link = frame.transfer == 1 ? satellite_.uplink : satellite_.downlink;
+        port->fit(radio::radioModel(link.radio).name);
         std::vector<uint8_t> command = frame.payload;
         if (!command.empty() && command.back() == 0xF0) command.pop_back();
-        auto exchange = port->deliver(command);
+        const auto baud = variant_ == 3
+                              ? sim::parallelBoxBaud(frame.timingFirst, frame.timingSecond)
+                              : sim::serialBoxBaud(frame.timingFirst, frame.timingSecond);
+        auto exchange = port->deliver(command, baud.value_or(0));
         meanings_.push_back(std::move(exchange.description));
         return exchange.reply;
     }
     const std::string& meaning(size_t frame) const { return meanings_.at(frame); }
 
 private:
+    core::SatelliteConfig satellite_;
+    int variant_;
     std::map<int, std::unique_ptr<sim::RadioPort>> ports_;
     std::vector<std::string> meanings_;
 };
@@ -137,7 +150,7 @@ int framesCommand(const std::vector<std::string>& words) {
         if (!applyField(record, assignment))
             return fail("--field takes K=VALUE with K from 2 to 23, not " + assignment, 2);
 
-    SimulatedPorts ports;
+    SimulatedPorts ports(core::typedSatellite(record, variant), variant);
     const auto frames =
         radio::dryRunFrames(record, config, variant, arguments.has("--shutdown"),
                             [&](const radio::DryRunFrame& frame) { return ports.hear(frame); });

@@ -43,10 +43,12 @@ constexpr RadioModel ft736r() {
     return model;
 }
 
-// As uplink radio the FT-847 slows every frame by 50 ms.
+// As uplink radio the FT-847 slows every frame by 50 ms; carrying both links it is
+// closed once (its uplink close takes it out of satellite mode and CAT).
 constexpr RadioModel ft847() {
     RadioModel model = upDown(2, "FT-847", F::Ft847);
     model.uplinkCatDelayMs = 50;
+    model.closedOnceForBothLinks = true;
     return model;
 }
 

@@ -29,6 +29,13 @@ const char* simulatedRadioName(radio::RadioFamily family) {
     case F::Kenwood:
     case F::Ts2000:
         return "Kenwood";
+    case F::Ft736:
+    case F::Ft847:
+    case F::Ft757:
+    case F::Ft100:
+    case F::Ft1000:
+    case F::Vr5000:
+        return "Yaesu";
     default:
         return nullptr;
     }
@@ -64,7 +71,9 @@ void attachSimulatedRadios(sim::SimulatedHardware* hardware,
     for (const auto* link : {&satellite.uplink, &satellite.downlink}) {
         if (link->port < 1 || link->port > 4) continue;
         const auto slot = static_cast<size_t>(link->port);
-        if (const char* name = simulatedRadioName(radio::radioModel(link->radio).family))
+        const radio::RadioModel& model = radio::radioModel(link->radio);
+        hardware->box().radioPort(link->port).fit(model.name); // opcodes differ by model
+        if (const char* name = simulatedRadioName(model.family))
             names[slot].emplace_back(name);
         else
             anyRadio[slot] = true;
