@@ -132,7 +132,10 @@ QString stationBesidePeer(const QTemporaryDir& runtime, const QStringList& peerA
     const QString settings = runtime.path() + "/settings.sqlite";
     for (const QStringList& words :
          {QStringList{"config", "defaults"}, QStringList{"config", "set", "25", "YES"},
-          QStringList{"sat", "new", "OSCAR 7 (AO-7)", "--digital"}})
+          QStringList{"sat", "new", "OSCAR 7 (AO-7)", "--digital"},
+          // No radios: setting up the template's FT-736R pair takes most of the run.
+          QStringList{"sat", "set", "OSCAR 7 (AO-7)", "7", "0"},
+          QStringList{"sat", "set", "OSCAR 7 (AO-7)", "18", "0"}})
         EXPECT_EQ(runProgram(tool(), words, settings).code, 0) << words.join(' ').toStdString();
     peer = std::make_unique<PeerProgram>(runtime, peerArguments);
     EXPECT_TRUE(peer->serving(peerArguments[1]));

@@ -104,7 +104,7 @@ TEST(Dispatch, ReceiversOnTheDownlink) {
 }
 
 TEST(Dispatch, FamiliesOfLaterDriversSendNothingYet) {
-    for (int radio : {1, 2, 16, 23, 24, 30, 34, 35}) {
+    for (int radio : {34, 35}) {
         RadioFixture f(4);
         f.useRadios(radio, radio);
         f.radios->radioinit();
