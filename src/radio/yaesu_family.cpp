@@ -180,9 +180,8 @@ const RadioModel& YaesuFamily::modelOf(int transfer) const {
 void YaesuFamily::sendFrequency(int transfer, uint8_t opcode,
                                 const std::optional<yaesu::Parameters>& bytes, const char* model) {
     if (!bytes) {
-        std::fprintf(stderr,
-                     "orv_kite: frequency text \"%s\" is not a frequency the %s tunes; not sent\n",
-                     wiring_.state.frequencyText.c_str(), model);
+        wiring_.link.refuse("frequency text \"" + wiring_.state.frequencyText +
+                            "\" is not a frequency the " + model + " tunes");
         return;
     }
     send(transfer, yaesu::frame(opcode, *bytes));

@@ -63,7 +63,7 @@ private:
     bool inhibited(int transfer) const;
     const RadioModel& modelOf(int transfer) const;
     // Sends the frequency frame of the link being tuned; a text the model's encoder
-    // refused (nothing in `bytes`) is reported and not sent.
+    // refused (nothing in `bytes`) goes to the link's refusal instead.
     void sendFrequency(int transfer, uint8_t opcode, const std::optional<yaesu::Parameters>& bytes,
                        const char* model);
     void sendFt847Tones(int transfer, bool uplink);

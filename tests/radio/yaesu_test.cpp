@@ -261,3 +261,16 @@ TEST(Yaesu, InhibitedLinksAndUnusableFrequenciesSendNothing) {
     f.radios->frequency();
     EXPECT_EQ(f.sent.size(), tuned);
 }
+
+TEST(Yaesu, AFrequencyTheModelCannotTuneIsRefusedNotSent) {
+    RadioFixture f(4);
+    f.record[2] = "1296.1"; // 23 cm: no band of the FT-847
+    f.record[13] = "435.8";
+    f.useRadios(2, 10);
+    f.radios->radioinit();
+    const size_t tuned = f.sent.size();
+    f.radios->frequency();
+    EXPECT_EQ(f.radios->link().refusals(), 1);
+    for (const auto& frame : framesFrom(f, tuned))
+        EXPECT_NE(frame.back(), 0x01) << "no FT-847 frequency frame";
+}
