@@ -2,20 +2,22 @@
 
 #include "ui/about_dialog.h"
 #include "ui/config_dialog.h"
-#include "ui/panel_layout.h"
+#include "ui/panel_widgets.h"
 #include "ui/satellite_dialog.h"
+#include "ui/window_geometry.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDial>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
+#include <QVBoxLayout>
+#include <cstdio>
 
 namespace orv::ui {
 
@@ -23,56 +25,36 @@ namespace {
 
 using core::Gesture;
 
-// A label that reports clicks and double-clicks.
-class ActionLabel final : public QLabel {
-public:
-    ActionLabel(core::Panel& panel, std::string name) : panel_(panel), name_(std::move(name)) {
-        setCursor(Qt::PointingHandCursor);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        panel_.gesture(name_, Gesture::MouseDown, event->button() == Qt::RightButton ? 2 : 1);
-    }
-    // A double-click reports Click (first release) then DblClick; the second release
-    // must not undo it with another Click.
-    void mouseReleaseEvent(QMouseEvent*) override {
-        if (afterDoubleClick_) {
-            afterDoubleClick_ = false;
-            return;
-        }
-        panel_.gesture(name_, Gesture::Click);
-    }
-    void mouseDoubleClickEvent(QMouseEvent*) override {
-        afterDoubleClick_ = true;
-        panel_.gesture(name_, Gesture::DblClick);
-    }
-
-private:
-    core::Panel& panel_;
-    std::string name_;
-    bool afterDoubleClick_ = false;
+// The labels whose yellow marks what the large knob tunes, and what each one is.
+struct KnobTarget {
+    const char* field;
+    const char* words;
+};
+constexpr KnobTarget kKnobTargets[] = {
+    {"lbl_linkup", "the uplink"},
+    {"lbl_transp", "the transponder L.O."},
+    {"lbl_linkdn", "the downlink"},
+    {"lbl_convdn", "the down converter L.O."},
+    {"lb_upcnvtr", "the up converter L.O."},
 };
 
-// Steps of a wrapping dial between two positions, the short way round.
-int dialSteps(int from, int to, int positions) {
-    int steps = (to - from) % positions;
-    if (steps > positions / 2) steps -= positions;
-    if (steps < -positions / 2) steps += positions;
-    return steps;
+const char* styleForRole(TextRole role) {
+    switch (role) {
+    case TextRole::Legend:
+        return "QLabel{color:#303030;}";
+    case TextRole::Head:
+        return "QLabel{font-weight:bold;}";
+    case TextRole::Unit:
+        return "QLabel{color:#505050;}";
+    }
+    return "";
 }
 
-constexpr int kDialPositions = 100;
-constexpr int kSliderRange = 45; // degrees either way
-
-QString colourStyle(const core::PanelField& field) {
-    QString style;
-    const auto rgb = [](int bgr) {
-        return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF).name();
-    };
-    if (field.backColor >= 0) style += "background-color:" + rgb(field.backColor) + ";";
-    if (field.foreColor >= 0) style += "color:" + rgb(field.foreColor) + ";";
-    return style;
+QString withColours(const QWidget* widget, const core::PanelField& field) {
+    const QString colours = colourStyle(field);
+    const QString base = widget->property("orvBaseStyle").toString();
+    if (!qobject_cast<const QLabel*>(widget)) return colours;
+    return colours.isEmpty() ? base : base + "QLabel{" + colours + "}";
 }
 
 } // namespace
@@ -98,6 +80,7 @@ MainWindow::MainWindow(station::Station& station) : station_(station) {
     station_.setViewHooks(hooks);
     station_.panel().subscribe(
         [this](const std::string& name, const core::PanelField& field) { mirror(name, field); });
+    restoreWindowGeometry(*this, station_.store(), kDefaultSize);
 }
 
 MainWindow::~MainWindow() = default;
@@ -107,101 +90,122 @@ QWidget* MainWindow::widgetFor(const std::string& name) const {
     return it == widgets_.end() ? nullptr : it->second;
 }
 
+std::vector<QWidget*> MainWindow::widgetsFor(const std::string& name) const {
+    std::vector<QWidget*> found;
+    const auto [first, last] = widgets_.equal_range(name);
+    for (auto it = first; it != last; ++it)
+        found.push_back(it->second);
+    return found;
+}
+
 void MainWindow::build() {
     auto* central = new QWidget(this);
-    auto* grid = new QGridLayout(central);
-    std::map<PanelGroup, QGridLayout*> groups;
-    const auto groupLayout = [&](PanelGroup group) {
-        if (auto it = groups.find(group); it != groups.end()) return it->second;
-        auto* box = new QGroupBox(QString::fromUtf8(groupTitle(group)), central);
-        auto* layout = new QGridLayout(box);
-        const int index = static_cast<int>(groups.size());
-        grid->addWidget(box, index / 2, index % 2);
-        groups[group] = layout;
-        return layout;
+    auto* columns = new QHBoxLayout(central);
+    columns->setContentsMargins(6, 6, 6, 6);
+    columns->setSpacing(6);
+    // Three columns, each a stack of blocks: tracking; the frequencies over the box
+    // and the clock; the map over the rotators.
+    const auto addColumn = [&](std::initializer_list<QWidget*> blocks, int stretch) {
+        auto* column = new QVBoxLayout;
+        for (QWidget* block : blocks)
+            column->addWidget(block);
+        columns->addLayout(column, stretch);
     };
+    addColumn({buildBlock(PanelBlock::Tracking)}, 3);
+    auto* frequencies = buildBlock(PanelBlock::Frequency);
+    // The knobs sit under the frequencies, above the block's spare space.
+    static_cast<QVBoxLayout*>(frequencies->layout())
+        ->insertWidget(1, buildBlock(PanelBlock::Knobs));
+    addColumn({frequencies, buildBlock(PanelBlock::Box)}, 4);
+    addColumn({buildBlock(PanelBlock::Map), buildBlock(PanelBlock::Rotator)}, 4);
+    setCentralWidget(central);
 
     core::Panel& panel = station_.panel();
     for (const auto& placement : panelLayout()) {
-        QGridLayout* layout = groupLayout(placement.group);
         const std::string name = placement.name;
-        QWidget* widget = nullptr;
-        switch (placement.kind) {
-        case FieldKind::Label: {
-            auto* label = new QLabel;
-            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            label->setMinimumWidth(120);
-            widget = label;
-            break;
-        }
-        case FieldKind::Action:
-            widget = new ActionLabel(panel, name);
-            break;
-        case FieldKind::Check: {
-            auto* check = new QCheckBox(QString::fromUtf8(placement.caption));
-            connect(check, &QCheckBox::clicked, this, [&panel, name](bool on) {
-                panel.setValue(name, on ? 1 : 0);
-                panel.gesture(name, Gesture::Click);
-            });
-            widget = check;
-            break;
-        }
-        case FieldKind::Entry: {
-            auto* entry = new QLineEdit;
-            connect(entry, &QLineEdit::textEdited, this, [&panel, name](const QString& text) {
-                panel.setCaption(name, text.toStdString());
-            });
-            connect(entry, &QLineEdit::returnPressed, this,
-                    [&panel, name] { panel.gesture(name, Gesture::KeyPress, 13); });
-            widget = entry;
-            break;
-        }
-        case FieldKind::Knob: {
-            // A knob reports signed steps turned since its last report, not a position.
-            auto* dial = new QDial;
-            dial->setRange(0, kDialPositions - 1);
-            dial->setWrapping(true);
-            connect(dial, &QDial::valueChanged, this,
-                    [&panel, name, last = 0](int position) mutable {
-                        const int steps = dialSteps(last, position, kDialPositions);
-                        last = position;
-                        if (steps == 0) return;
-                        panel.setValue(name, steps);
-                        panel.gesture(name, Gesture::Change, steps);
-                    });
-            widget = dial;
-            break;
-        }
-        case FieldKind::Slider: {
-            auto* slider = new QSlider(Qt::Horizontal);
-            slider->setRange(-kSliderRange, kSliderRange);
-            connect(slider, &QAbstractSlider::valueChanged, this, [&panel, name](int value) {
-                panel.setValue(name, value);
-                panel.gesture(name, Gesture::Change, value);
-            });
-            widget = slider;
-            break;
-        }
-        case FieldKind::Button: {
-            auto* button = new QPushButton(QString::fromUtf8(placement.caption));
-            connect(button, &QPushButton::clicked, this,
-                    [&panel, name] { panel.gesture(name, Gesture::Click); });
-            widget = button;
-            break;
-        }
-        }
-        widget->setObjectName(QString::fromStdString(name));
-        if (*placement.hint) widget->setToolTip(QString::fromUtf8(placement.hint));
-        const int count = layout->count();
-        layout->addWidget(widget, count / 2, count % 2);
-        widgets_[name] = widget;
         if (panel.caption(name).empty() && *placement.caption)
             panel.setCaption(name, placement.caption);
         if (placement.hidden) panel.setVisible(name, false);
         mirror(name, panel.field(name));
     }
-    setCentralWidget(central);
-    setMinimumSize(900, 640);
+    showDerivedReadouts();
+}
+
+// One group box per block, its fields on a grid in their fixed cells.
+QWidget* MainWindow::buildBlock(PanelBlock block) {
+    QWidget* box = nullptr;
+    if (block == PanelBlock::Knobs) {
+        box = new QWidget;
+    } else {
+        box = new QGroupBox(QString::fromUtf8(blockTitle(block)));
+    }
+    auto* outer = new QVBoxLayout(box);
+    if (block == PanelBlock::Knobs) outer->setContentsMargins(0, 6, 0, 0);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    outer->addLayout(grid);
+    outer->addStretch(1);
+    grids_[block] = grid;
+
+    core::Panel& panel = station_.panel();
+    for (const auto& placement : panelLayout()) {
+        if (placement.block != block) continue;
+        QWidget* widget = makeFieldWidget(placement, panel);
+        applyLook(widget, placement);
+        const Cell& cell = placement.cell;
+        grid->addWidget(widget, cell.row, cell.column, cell.rowSpan, cell.columnSpan);
+        widgets_.emplace(placement.name, widget);
+    }
+    placeStaticTexts(block, grid);
+    if (block == PanelBlock::Knobs) {
+        knobTarget_ = new QLabel;
+        knobTarget_->setObjectName(QStringLiteral("knobTarget"));
+        knobTarget_->setWordWrap(true);
+        grid->addWidget(knobTarget_, 3, 1, 1, 2);
+        grid->setColumnStretch(0, 0);
+    }
+    if (block == PanelBlock::Map) {
+        mapArea_ = box;
+        auto* placeholder = new QLabel(QStringLiteral("World map"));
+        placeholder->setObjectName(QStringLiteral("Picture1"));
+        placeholder->setAlignment(Qt::AlignCenter);
+        placeholder->setMinimumSize(360, 180);
+        placeholder->setStyleSheet(QStringLiteral("QLabel{background:#1d2b3a;color:#c8d0d8;}"));
+        grid->addWidget(placeholder, 1, 0);
+        grid->setRowStretch(1, 1);
+        mapWidget_ = placeholder;
+        // The calibration instructions cover the map while they are up.
+        if (QWidget* help = widgetFor("txt_calib")) help->raise();
+        outer->setStretch(0, 1);
+        outer->setStretch(1, 0);
+    }
+    if (block == PanelBlock::Frequency) {
+        grid->setColumnStretch(1, 1);
+        grid->setColumnStretch(4, 1);
+    }
+    return box;
+}
+
+void MainWindow::placeStaticTexts(PanelBlock block, QGridLayout* grid) {
+    for (const auto& text : panelTexts()) {
+        if (text.block != block) continue;
+        auto* label = new QLabel(QString::fromUtf8(text.text));
+        label->setStyleSheet(QString::fromUtf8(styleForRole(text.role)));
+        if (text.role == TextRole::Head) label->setAlignment(Qt::AlignCenter);
+        grid->addWidget(label, text.row, text.column);
+    }
+}
+
+void MainWindow::setMapWidget(QWidget* map) {
+    QGridLayout* grid = grids_.at(PanelBlock::Map);
+    if (mapWidget_) {
+        grid->removeWidget(mapWidget_);
+        mapWidget_->deleteLater();
+    }
+    mapWidget_ = map;
+    grid->addWidget(map, 1, 0);
+    if (QWidget* help = widgetFor("txt_calib")) help->raise();
 }
 
 void MainWindow::mirror(const std::string& name, const core::PanelField& field) {
@@ -209,27 +213,55 @@ void MainWindow::mirror(const std::string& name, const core::PanelField& field) 
         setWindowTitle(QString::fromStdString(field.caption));
         return;
     }
-    QWidget* widget = widgetFor(name);
-    if (!widget) return;
     const QString caption = QString::fromStdString(field.caption);
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        if (label->text() != caption) label->setText(caption);
-    } else if (auto* entry = qobject_cast<QLineEdit*>(widget)) {
-        if (entry->text() != caption) entry->setText(caption);
-    } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
-        check->setChecked(field.value != 0);
-    } else if (auto* slider = qobject_cast<QSlider*>(widget)) {
-        const QSignalBlocker block(slider);
-        slider->setValue(static_cast<int>(field.value));
-    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        if (!caption.isEmpty()) button->setText(caption);
+    for (QWidget* widget : widgetsFor(name)) {
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            if (label->text() != caption) label->setText(caption);
+        } else if (auto* entry = qobject_cast<QLineEdit*>(widget)) {
+            if (entry->text() != caption) entry->setText(caption);
+        } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+            check->setChecked(field.value != 0);
+        } else if (auto* slider = qobject_cast<QSlider*>(widget)) {
+            const QSignalBlocker block(slider);
+            slider->setValue(static_cast<int>(field.value));
+        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            if (!caption.isEmpty()) button->setText(caption);
+        }
+        const QString style = withColours(widget, field);
+        if (widget->styleSheet() != style) widget->setStyleSheet(style);
+        widget->setVisible(field.visible);
+        widget->setEnabled(field.enabled);
     }
-    widget->setStyleSheet(colourStyle(field));
-    widget->setVisible(field.visible);
-    widget->setEnabled(field.enabled);
+    if (name == "lbl_CompEle" || name.rfind("lbl_link", 0) == 0 || name == "lbl_transp" ||
+        name == "lbl_local_msg" || name == "lbl_convdn" || name == "lb_upcnvtr")
+        showDerivedReadouts();
+}
+
+// Readouts the window works out from the station's state rather than a field.
+void MainWindow::showDerivedReadouts() {
+    if (QWidget* widget = widgetFor("lbl_rangerate")) {
+        const auto& loop = station_.loop();
+        QString text;
+        if (loop.selectedSatellite != station::kNoSatellite && loop.elementsValid) {
+            char value[32];
+            std::snprintf(value, sizeof value, "%.3f", station_.tracking().rangeRate);
+            text = QString::fromLatin1(value);
+        }
+        static_cast<QLabel*>(widget)->setText(text);
+    }
+    // A message about the knobs takes the place of what the large knob tunes.
+    if (knobTarget_) knobTarget_->setVisible(!station_.panel().visible("lbl_local_msg"));
+    if (knobTarget_) {
+        QString words = QStringLiteral("nothing yet: dbl click a link or an L.O.");
+        for (const auto& target : kKnobTargets)
+            if (station_.panel().field(target.field).backColor == core::colour::kYellow)
+                words = QString::fromUtf8(target.words);
+        knobTarget_->setText(QStringLiteral("The large knob tunes %1").arg(words));
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    saveWindowGeometry(*this, station_.store());
     station_.Form_Unload();
     event->accept();
 }
