@@ -1,5 +1,7 @@
 #include "tools/orbit_tool_common.h"
 
+#include "orbit/element_age.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -81,6 +83,15 @@ bool loadElements(const ToolArguments& arguments, orbit::PrivateElementStore& st
         return false;
     }
     return true;
+}
+
+void warnOfOldElements(orbit::PrivateElementStore& store, const std::string& name, double day) {
+    std::string line1, line2;
+    if (!store.elements().lines(orbit::elementNameOf(name), line1, line2)) return;
+    const auto age = orbit::elementAgeDays(line1, line2, day);
+    if (!age) return;
+    if (const std::string warning = orbit::staleElementWarning(*age); !warning.empty())
+        std::fprintf(stderr, "orv_kite_tool: warning: %s\n", warning.c_str());
 }
 
 } // namespace orv::tools

@@ -30,4 +30,7 @@ bool observerOf(const ToolArguments& arguments, orbit::StationModel& station);
 bool loadElements(const ToolArguments& arguments, orbit::PrivateElementStore& store,
                   std::string& name);
 
+// Says on standard error when the set of `name` is too old at `day` to be trusted.
+void warnOfOldElements(orbit::PrivateElementStore& store, const std::string& name, double day);
+
 } // namespace orv::tools

@@ -126,6 +126,7 @@ int passesCommand(const std::vector<std::string>& words) {
 
     const Sky sky{orbit, station};
     const double start = orbit::dayOfUtc(from), end = start + days;
+    warnOfOldElements(store, name, start);
     std::printf("aos_utc\taos_azimuth\tmax_utc\tmax_elevation\tlos_utc\tlos_azimuth\tduration_s\n");
     bool up = sky.elevation(start) >= minimum;
     double aos = start, best = start, bestElevation = -90;

@@ -80,6 +80,7 @@ int predictCommand(const std::vector<std::string>& words) {
     orbit::PrivateElementStore store;
     std::string name;
     if (!loadElements(arguments, store, name)) return 1;
+    warnOfOldElements(store, name, day);
 
     core::TrackingState tracking;
     core::Panel panel;

@@ -255,6 +255,7 @@ void Station::loopNewSelection() {
     panel_.setCaption("lbl_sat_name", loop_.selectedSatellite);
     rotatorDrive_->showFlipMode(loop_.flipSwitch != 0);
     updatePanelForNewSelection();
+    showElementAge();
 }
 
 void Station::loopPosition() {

@@ -40,6 +40,8 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     registerEditorGestures();
     panel_.setBackColor("lbl_kep_error", colour::kRed);
     panel_.setVisible("lbl_kep_error", false);
+    panel_.setForeColor("lbl_epoch_age", colour::kRed);
+    panel_.setVisible("lbl_epoch_age", false);
     // The clock as it reads now: a park holds the main loop, never the clock.
     statusLine_.add("utc", [this] {
         return orbit::timeFieldsFor(platform_.clock.now(), config_.utcOffset).utcText;
@@ -53,6 +55,7 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     wireRadios();
     wireOrbit();
     wireDde();
+    addElementAgeStatus();
 }
 
 Station::~Station() = default;

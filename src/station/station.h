@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -241,6 +242,10 @@ private:
     void bindGestures();
     void bindSatelliteGestures();
     void registerEditorGestures();
+    // The selected satellite's element set: its age at the station clock, in days.
+    std::optional<double> selectedElementAge() const;
+    void addElementAgeStatus();
+    void showElementAge();
     void wireOrbit();
     // Where a status-line value may come from: any position, the station's own
     // propagator, or that propagator or the linked program that supplies positions.

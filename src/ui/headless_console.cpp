@@ -25,6 +25,11 @@ HeadlessConsole::HeadlessConsole(station::Station& station)
     hooks.programEnded = [](int code) { QCoreApplication::exit(code); };
     station_.setViewHooks(hooks);
 
+    // The panel's warning about an old element set, said once each time it shows.
+    station_.panel().subscribe([](const std::string& name, const core::PanelField& field) {
+        if (name == "lbl_epoch_age" && field.visible && !field.caption.empty())
+            std::fprintf(stderr, "orv_kite: %s\n", field.caption.c_str());
+    });
     QObject::connect(&statusTimer_, &QTimer::timeout, [this] { printStatus(); });
     statusTimer_.start(1000);
     QObject::connect(&input_, &QSocketNotifier::activated, [this] { readInput(); });

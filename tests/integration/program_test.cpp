@@ -290,3 +290,46 @@ TEST(Tool, ConfigSetSaysWhatTheStationWillReadAndWarnsOnAPartNumber) {
     EXPECT_EQ(unknown.code, 1);
     EXPECT_TRUE(unknown.err.contains("\"Oscar 99\"")) << unknown.err.toStdString();
 }
+
+// An element set years old is said to be so: on the status line, once on standard error,
+// and by the prediction commands.
+TEST(Program, AnOldElementSetIsShownAndWarnedOf) {
+    QTemporaryDir dir;
+    const QString settings = dir.path() + "/settings.sqlite";
+    ASSERT_EQ(runProgram(tool(), {"config", "defaults"}, settings).code, 0);
+    ASSERT_EQ(runProgram(tool(), {"sat", "new", "iss (zarya)", "--digital"}, settings).code, 0);
+    const struct {
+        const char* time;
+        const char* age;
+        bool warned;
+    } cases[] = {
+        {"2018-01-21 12:00:00", "epoch_age=0\\.6\\b", false},
+        {"2026-12-01 12:00:00", "epoch_age=3236\\.6\\b", true},
+    };
+    for (const auto& c : cases) {
+        QProcess station4;
+        station4.setProcessEnvironment(cleanEnvironment(settings));
+        station4.start(station(4), {"--headless", "--simulate", "--for", "2.5", "--time", c.time});
+        ASSERT_TRUE(station4.waitForStarted());
+        station4.write("iss (zarya)\n");
+        ASSERT_TRUE(station4.waitForFinished(15000));
+        const QString out = QString::fromUtf8(station4.readAllStandardOutput());
+        const QString err = QString::fromUtf8(station4.readAllStandardError());
+        EXPECT_TRUE(out.contains(QRegularExpression(c.age))) << out.toStdString();
+        EXPECT_EQ(err.count("element set 3,237 days old: positions may be far off; update the "
+                            "element file\n"),
+                  c.warned ? 1 : 0)
+            << err.toStdString();
+    }
+    const QString elements = kBuild + "/ORV_KITE4/orv_kite.txt";
+    for (const auto& [utc, warned] :
+         {std::pair{"2018-01-22 00:00:00", false}, std::pair{"2018-03-01 00:00:00", true}}) {
+        const ProgramRun run =
+            runProgram(tool(),
+                       {"predict", "--elements", elements, "--name", "ISS (ZARYA)", "--lat",
+                        "-39.5", "--lon", "176.9", "--utc", utc},
+                       settings);
+        EXPECT_EQ(run.code, 0) << run.err.toStdString();
+        EXPECT_EQ(run.err.contains("element set 39 days old"), warned) << run.err.toStdString();
+    }
+}
