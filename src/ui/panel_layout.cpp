@@ -84,7 +84,7 @@ constexpr std::array kLayout = std::to_array<FieldPlacement>({
      "Click to cancel the pending refresh, mean-anomaly and release requests", true, "", 2},
     {"lbl_epoch_age", B::Tracking, {21, 0, 4}, K::Label, L::Hint, "",
      "The selected element set is too old to trust", true,
-     "element set 3,243 days old: positions may be far off; update the element file", 2},
+     "positions may be far off; update the element file", 2},
 
     // The frequency panel: from the satellite (top) down to the radios.
     {"lbl_linkup", B::Frequency, {0, 1, 2}, K::Action, L::Lamp, "Uplink", kLinkHint},
