@@ -1,20 +1,22 @@
 // One main-loop tick with a satellite selected on the simulated serial box (the
 // waits return at once, so only CPU work is measured: propagation, the box frames
-// and replies, the drive), and one flip analysis: the pass look-ahead of up to 270
-// propagations and the decision.
+// and replies, the drive), one flip analysis: the pass look-ahead of up to 270
+// propagations and the decision, and one tick that runs a map update with auto-track
+// choosing among thirty listed satellites.
 #include "core/satellite_db.h"
 #include "core/satellite_record.h"
-#include "station/station.h"
 #include "platform/dialogs.h"
 #include "platform/launcher.h"
 #include "platform/waits.h"
 #include "rotator/pass_analysis.h"
 #include "rotator/rotator_drive.h"
+#include "station/station.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -34,7 +36,8 @@ struct TickStation {
     std::unique_ptr<core::SettingsStore> store;
     std::unique_ptr<station::Station> station;
 
-    TickStation() {
+    // `listed` satellites of the sample file in the list, the first of them selected.
+    explicit TickStation(int listed = 1) {
         const QString programDir = root.path() + "/ORV_KITE4";
         QDir().mkpath(programDir);
         QFile::copy(QStringLiteral(ORV_SOURCE_DIR "/data/orv_kite.txt"),
@@ -52,6 +55,12 @@ struct TickStation {
             *store, station::StationPlatform{clock, waits, dialogs, launcher}, options);
         station->configuration().makes_cfg(4);
         station->satelliteDb().save(core::satelliteTemplate(true, kSatellite));
+        QFile sample(programDir + "/orv_kite.txt");
+        sample.open(QIODevice::ReadOnly);
+        const auto lines = QString::fromLatin1(sample.readAll()).split('\n');
+        for (qsizetype i = 3; i < lines.size() && station->satelliteDb().count() < listed; i += 3)
+            station->satelliteDb().save(
+                core::satelliteTemplate(false, lines[i].trimmed().toStdString()));
         station->Form_Load();
         station->loop_timer_Timer();
         station->panel().setCaption("txt_entre", kSatellite);
@@ -101,6 +110,25 @@ void BM_FlipAnalysis(benchmark::State& state) {
     state.counters["predictions"] = predictions;
 }
 BENCHMARK(BM_FlipAnalysis)->Unit(benchmark::kMillisecond);
+
+// A tick whose map update works out where thirty satellites are and chooses among them.
+void BM_TickWithMapUpdate(benchmark::State& state) {
+    static TickStation s(30);
+    auto& loop = s.station->loop();
+    if (!s.station->autoTrack().on()) {
+        s.station->autoTrack().start(std::vector<int>(30, 5));
+        loop.autoTrack = 1;
+    }
+    for (auto _ : state) {
+        loop.mapRefreshCounter = loop.mapIntervalTicks - 1;
+        s.tick();
+    }
+    state.counters["listed"] = double(s.station->skyPositions().size());
+    state.counters["in_view"] =
+        double(std::count(s.station->autoTrack().lastSelection().visible.begin(),
+                          s.station->autoTrack().lastSelection().visible.end(), true));
+}
+BENCHMARK(BM_TickWithMapUpdate)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -28,6 +28,10 @@ constexpr std::array kCommands{
             orv::tools::framesCommand},
     Command{"dde-peer", "play a tracking program on its local socket for linked mode",
             orv::tools::ddePeerCommand},
+    Command{"horizon", "show and change the horizon table", orv::tools::horizonCommand},
+    Command{"priority", "the auto-track priorities of the listed satellites",
+            orv::tools::priorityCommand},
+    Command{"schedule", "the mean-anomaly schedule", orv::tools::scheduleCommand},
 };
 
 void usage(FILE* out) {

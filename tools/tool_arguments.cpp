@@ -2,7 +2,9 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace orv::tools {
 
@@ -82,6 +84,20 @@ bool variantOf(const ToolArguments& arguments, int& variant) {
     std::fprintf(stderr, "orv_kite_tool: --variant is 3 (parallel box) or 4 (serial box), not %s\n",
                  text.c_str());
     return false;
+}
+
+bool wholeNumberIn(const std::string& text, int low, int high, int& value) {
+    if (text.empty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    value = std::atoi(text.c_str());
+    return value >= low && value <= high;
+}
+
+bool numberIn(const std::string& text, double low, double high, double& value) {
+    char* end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return !text.empty() && *end == '\0' && std::isfinite(value) && value >= low && value <= high;
 }
 
 } // namespace orv::tools

@@ -50,4 +50,9 @@ std::unique_ptr<core::SettingsStore> openStore(const ToolArguments& arguments,
 // Reads --variant (3 or 4; default 4); false and a message when it is anything else.
 bool variantOf(const ToolArguments& arguments, int& variant);
 
+// `text` as a whole decimal number (nothing else in it) within low..high.
+bool wholeNumberIn(const std::string& text, int low, int high, int& value);
+// `text` as a finite decimal number (nothing else in it) within low..high.
+bool numberIn(const std::string& text, double low, double high, double& value);
+
 } // namespace orv::tools

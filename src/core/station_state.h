@@ -56,6 +56,10 @@ struct LoopState {
     int registryGate = 0;     // the three-step settings-clearing gesture
     int typedSelection = 0;   // the pending selection was typed by the operator
     int selectionPending = 0; // a typed selection waits for the next tick
+    int obscured = 0;         // the tracked satellite is behind the horizon table
+    int dropFlag = 0;         // auto-track is to drop the tracked satellite
+    int maMode = 0;           // mean-anomaly schedule tracking on
+    int lastMa = -1;          // the MA the schedule last switched at
 };
 
 } // namespace orv::core

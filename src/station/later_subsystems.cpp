@@ -11,22 +11,10 @@
 
 namespace orv::station {
 
-// Horizon table.
-void Station::readHorizonTable() {}
-bool Station::belowHorizon() {
-    return false;
-}
-
-// Auto-track by priority and the map.
-void Station::readSatelliteListPriorities() {}
+// The map display.
 void Station::loadMapPicture() {}
 void Station::showMapControls() {}
-void Station::mapping() {}
 void Station::refreshMapControls() {}
-void Station::autoTrackBookkeeping() {}
-
-// Mean-anomaly schedule.
-void Station::bird_mode() {}
 
 // Element sets and the propagator.
 void Station::importElements() {
@@ -51,10 +39,11 @@ void Station::keplers(std::string_view name) {
     keplers_->keplers(name);
 }
 
-// Panel updates of a new selection: the radios' inhibit, read-back and PTT labels; the
-// schedule caption and forced-park control belong to auto-tracking, still to come.
+// Panel updates of a new selection: the radios' inhibit, read-back and PTT labels, the
+// auto-track caption and forced-park control, and the satellite's attitude.
 void Station::updatePanelForNewSelection() {
     radios_->resetForSelection();
+    skyNewSelection();
 }
 
 // PCR-1000 receiver: its pending reply and its panel controls.

@@ -92,6 +92,7 @@ void Station::runLoopStep(int step) {
         loopFlipDisplay();
         break;
     case 12:
+        maScheduleSwitch();
         loopNewSelection();
         break;
     case 13:
@@ -224,7 +225,10 @@ void Station::loopRelease() {
     if (!loop_.releaseRequest) return;
     loop_.releaseRequest = 0;
     mask_set();
-    loop_.pendingSelection = kNoSatellite;
+    // Let go of the satellite itself, not only of the names: nothing is tuned or driven
+    // for it any more, and the next tick's deselection parks and clears the panel.
+    loop_.pendingSelection = "?";
+    loop_.selectedSatellite = kNoSatellite;
     loop_.lastSelectionTaken = kNoSatellite;
     panel_.setCaption("lbl_sat_name", kNoSatellite);
     shut_down_radios();
@@ -314,8 +318,7 @@ void Station::loopPointing() {
     }
     // Linked to a program the status display of step 7 is skipped: the compass shows here.
     if (selected && loop_.trackingSource != 1) showCompassLabels(panel_, tracking_);
-    if (selected && config_.horizonTable == "YES" && belowHorizon())
-        panel_.setCaption("lbl_sat_name", loop_.selectedSatellite + " obscured");
+    if (selected) horizonCheck();
     // Without a satellite the drive only lets the rotators go.
     track_antennas();
 }

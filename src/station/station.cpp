@@ -38,6 +38,7 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     bindGestures();
     bindSatelliteGestures();
     registerEditorGestures();
+    bindSkyGestures();
     panel_.setBackColor("lbl_kep_error", colour::kRed);
     panel_.setVisible("lbl_kep_error", false);
     panel_.setForeColor("lbl_epoch_age", colour::kRed);
@@ -56,6 +57,7 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     wireOrbit();
     wireDde();
     addElementAgeStatus();
+    addSkyStatus();
 }
 
 Station::~Station() = default;

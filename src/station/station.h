@@ -7,10 +7,13 @@
 #include "core/config_editor.h"
 #include "core/configuration.h"
 #include "core/gesture_registry.h"
+#include "core/horizon_editor.h"
 #include "core/panel.h"
+#include "core/priority_editor.h"
 #include "core/running_flag.h"
 #include "core/satellite_db.h"
 #include "core/satellite_record.h"
+#include "core/schedule_editor.h"
 #include "core/settings_store.h"
 #include "core/station_state.h"
 #include "core/status_line.h"
@@ -19,6 +22,9 @@
 #include "platform/dialogs.h"
 #include "platform/launcher.h"
 #include "platform/waits.h"
+#include "sky/auto_track.h"
+#include "sky/horizon_table.h"
+#include "sky/ma_schedule.h"
 
 #include <QTimer>
 #include <functional>
@@ -102,6 +108,9 @@ struct ViewHooks {
     std::function<void()> showConfigEditor;
     std::function<void()> showAbout;
     std::function<void()> showSatelliteEditor;
+    std::function<void()> showHorizonEditor;
+    std::function<void()> showPriorityEditor; // Form3
+    std::function<void()> showScheduleEditor; // Form4
     std::function<void(int code)> programEnded;
 };
 
@@ -177,6 +186,26 @@ public:
     void lbl_sat_name_Click();
     void lbl_Up_read_DblClick();
     void GetSatCfg(const std::string& name);
+    // Selects `name` as a typed name is selected (false, with message 3, when the element
+    // set has no lines for it): the next tick takes it over.
+    bool selectByName(const std::string& name);
+
+    // The sky: horizon table, auto-track by priority and the mean-anomaly schedule.
+    const sky::HorizonTable& horizonTable() const { return horizon_; }
+    sky::AutoTrack& autoTrack() { return autoTrack_; }
+    const sky::MaSchedule& maSchedule() const { return maSchedule_; }
+    // Where the listed satellites were at the last map update, in list order.
+    const std::vector<sky::SkyPosition>& skyPositions() const { return skyPositions_; }
+    HorizonEditor& horizonEditor();
+    PriorityEditor& priorityEditor();
+    ScheduleEditor& scheduleEditor();
+    void lbl_hoztable_DblClick();
+    void lbl_sched_Click();
+    void lbl_sched_DblClick();
+    void lbl_bump_DblClick();
+    void lbl_phase_Click();
+    void lbl_phase_DblClick();
+    void lbl_satmode_DblClick();
 
     // Routines shared by several steps.
     void openConfigEditor();
@@ -246,6 +275,16 @@ private:
     std::optional<double> selectedElementAge() const;
     void addElementAgeStatus();
     void showElementAge();
+    void bindSkyGestures();
+    void addSkyStatus();
+    void mapUpdate();
+    void computeSkyPositions();
+    void startAutoTrack(std::vector<int> priorities);
+    void applyAttitude();
+    void skyNewSelection();
+    void maScheduleSwitch();
+    void horizonCheck();
+    void showObscured(bool obscured);
     void wireOrbit();
     // Where a status-line value may come from: any position, the station's own
     // propagator, or that propagator or the linked program that supplies positions.
@@ -313,7 +352,6 @@ private:
     void flip_park();
     void track_antennas();
     void rotators();
-    bool belowHorizon();
 
     SettingsStore& store_;
     StationPlatform platform_;
@@ -330,6 +368,13 @@ private:
     std::unique_ptr<ConfigEditor> configEditor_;
     SatelliteDb satelliteDb_;
     std::unique_ptr<SatelliteEditor> satelliteEditor_;
+    std::unique_ptr<HorizonEditor> horizonEditor_;
+    std::unique_ptr<PriorityEditor> priorityEditor_;
+    std::unique_ptr<ScheduleEditor> scheduleEditor_;
+    sky::HorizonTable horizon_;
+    sky::AutoTrack autoTrack_;
+    sky::MaSchedule maSchedule_;
+    std::vector<sky::SkyPosition> skyPositions_;
     SatelliteRecord currentRecord_{};
     SatelliteConfig currentSatellite_;
     std::unique_ptr<orbit::ElementStore> elementStore_;

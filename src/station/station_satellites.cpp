@@ -44,17 +44,22 @@ void Station::lbl_Up_read_DblClick() {
 void Station::txt_entre_KeyPress(int key) {
     if (key != 13 || loop_.entryLock) return;
     const std::string typed = upperCased(panel_.caption("txt_entre"));
-    keplers(elementName(typed));
     panel_.setCaption("txt_entre", "");
+    selectByName(typed);
+}
+
+bool Station::selectByName(const std::string& name) {
+    keplers(elementName(name));
     if (!loop_.elementsValid) {
         panel_.setCaption("lbl_sat_name", kNoSatellite);
         error_msgs(3);
-        return;
+        return false;
     }
-    loop_.pendingSelection = typed;
-    satelliteEditor().text(1) = typed;
+    loop_.pendingSelection = name;
+    satelliteEditor().text(1) = name;
     loop_.typedSelection = 1;
     loop_.selectionPending = 1;
+    return true;
 }
 
 void Station::lbl_sat_name_Click() {

@@ -22,6 +22,18 @@ HeadlessConsole::HeadlessConsole(station::Station& station)
                              "satellites with: orv_kite_tool sat new|set|show NAME, or type "
                              "!Satellite.TextK set VALUE and !Satellite.save click\n");
     };
+    hooks.showHorizonEditor = [] {
+        std::fprintf(stderr, "orv_kite: the horizon table editor is open; without windows, edit "
+                             "the table with: orv_kite_tool horizon set SEGMENT DEGREES\n");
+    };
+    hooks.showPriorityEditor = [] {
+        std::fprintf(stderr, "orv_kite: the priority window is open; without windows, set the "
+                             "priorities with: orv_kite_tool priority set NAME PRIORITY\n");
+    };
+    hooks.showScheduleEditor = [] {
+        std::fprintf(stderr, "orv_kite: the schedule window is open; without windows, edit the "
+                             "schedule with: orv_kite_tool schedule set KEY VALUE\n");
+    };
     hooks.programEnded = [](int code) { QCoreApplication::exit(code); };
     station_.setViewHooks(hooks);
 

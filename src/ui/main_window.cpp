@@ -4,6 +4,7 @@
 #include "ui/config_dialog.h"
 #include "ui/panel_widgets.h"
 #include "ui/satellite_dialog.h"
+#include "ui/sky_dialogs.h"
 #include "ui/window_geometry.h"
 
 #include <QCheckBox>
@@ -59,6 +60,15 @@ QString withColours(const QWidget* widget, const core::PanelField& field) {
 
 } // namespace
 
+// Makes the dialog of an editor on first use, then shows it up to date.
+template <typename Dialog, typename Editor>
+void MainWindow::showEditor(Dialog*& dialog, Editor& editor) {
+    if (!dialog) dialog = new Dialog(editor, this);
+    dialog->refresh();
+    dialog->show();
+    dialog->raise();
+}
+
 MainWindow::MainWindow(station::Station& station) : station_(station) {
     build();
     station::ViewHooks hooks;
@@ -76,6 +86,9 @@ MainWindow::MainWindow(station::Station& station) : station_(station) {
         satelliteDialog_->show();
         satelliteDialog_->raise();
     };
+    hooks.showHorizonEditor = [this] { showEditor(horizonDialog_, station_.horizonEditor()); };
+    hooks.showPriorityEditor = [this] { showEditor(priorityDialog_, station_.priorityEditor()); };
+    hooks.showScheduleEditor = [this] { showEditor(scheduleDialog_, station_.scheduleEditor()); };
     hooks.programEnded = [](int code) { QCoreApplication::exit(code); };
     station_.setViewHooks(hooks);
     station_.panel().subscribe(

@@ -18,6 +18,9 @@ namespace orv::ui {
 
 class ConfigDialog;
 class SatelliteDialog;
+class HorizonDialog;
+class PriorityDialog;
+class ScheduleDialog;
 
 class MainWindow final : public QMainWindow {
 public:
@@ -44,6 +47,7 @@ private:
     void placeStaticTexts(PanelBlock block, QGridLayout* grid);
     void mirror(const std::string& name, const core::PanelField& field);
     void showDerivedReadouts();
+    template <typename Dialog, typename Editor> void showEditor(Dialog*& dialog, Editor& editor);
 
     station::Station& station_;
     std::multimap<std::string, QWidget*> widgets_;
@@ -53,6 +57,9 @@ private:
     QLabel* knobTarget_ = nullptr;
     ConfigDialog* configDialog_ = nullptr;
     SatelliteDialog* satelliteDialog_ = nullptr;
+    HorizonDialog* horizonDialog_ = nullptr;
+    PriorityDialog* priorityDialog_ = nullptr;
+    ScheduleDialog* scheduleDialog_ = nullptr;
 };
 
 } // namespace orv::ui

@@ -9,10 +9,10 @@
 #include "rotator/pass_analysis.h"
 #include "rotator/rotator_drive.h"
 #include "sim/simulated_hardware.h"
+#include "stepped_clock.h"
 #include "test_station.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -21,30 +21,6 @@
 
 namespace orv::test {
 namespace {
-
-// A clock the test steps, which also runs `rate` times faster than real time so that
-// the rotators turn while the station parks them (parking waits on a real timer).
-class SteppedClock final : public platform::Clock {
-public:
-    SteppedClock(QDateTime start, double rate) : start_(std::move(start)), rate_(rate) {
-        elapsed_.start();
-    }
-    QDateTime now() const override {
-        return start_.addMSecs(static_cast<qint64>(stepMs_ + rate_ * double(elapsed_.elapsed())));
-    }
-    void set(QDateTime instant) {
-        start_ = std::move(instant);
-        stepMs_ = 0;
-        elapsed_.restart();
-    }
-    void advanceMs(double ms) { stepMs_ += ms; }
-
-private:
-    QDateTime start_;
-    double rate_;
-    double stepMs_ = 0;
-    QElapsedTimer elapsed_;
-};
 
 struct Look {
     double azimuth, elevation;

@@ -1,0 +1,107 @@
+// orv_kite_tool horizon, priority, schedule and passes --settings, run as an operator
+// runs them on a settings file of the test's own.
+#include "program_runner.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace orv::test {
+namespace {
+
+const QString kSample = kBuild + "/ORV_KITE4/orv_kite.txt";
+
+struct SkyTool : ::testing::Test {
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    ProgramRun tool(QStringList arguments) {
+        return runProgram(orv::test::tool(), arguments << "--settings" << settings, settings);
+    }
+    QTemporaryDir dir;
+    QString settings = dir.path() + "/settings.sqlite";
+};
+
+TEST_F(SkyTool, StoredValuesAreCheckedAndShown) {
+    ASSERT_EQ(tool({"sat", "new", "AO-7", "--analog"}).code, 0);
+    ASSERT_EQ(tool({"sat", "new", "ISS", "--digital"}).code, 0);
+    const struct {
+        QStringList arguments;
+        int code;
+        const char* saysWhy;
+    } cases[] = {
+        {{"horizon", "set", "37", "5"}, 2, "segments 1 to 36"},
+        {{"horizon", "set", "0", "5"}, 2, "segments 1 to 36"},
+        {{"horizon", "set", "3", "91"}, 2, "0 to 90 degrees"},
+        {{"horizon", "set", "3", "12.5"}, 0, ""},
+        {{"priority", "set", "SO-50", "5"}, 1, "not among"},
+        {{"priority", "set", "AO-7", "11"}, 2, "1 to 10"},
+        {{"priority", "set", "ao-7", "7"}, 0, ""},
+        {{"schedule", "set", "15", "1"}, 2, "keys 1 to 14"},
+        {{"schedule", "set", "8", "300"}, 2, "0 to 255"},
+        {{"schedule", "set", "1", "AO-7"}, 0, ""},
+        {{"schedule", "set", "7", "100"}, 0, ""},
+    };
+    for (const auto& c : cases) {
+        const ProgramRun run = tool(c.arguments);
+        EXPECT_EQ(run.code, c.code) << c.arguments.join(' ').toStdString() << ": "
+                                    << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(c.saysWhy)) << run.err.toStdString();
+    }
+    ProgramRun run = tool({"horizon", "show", "--tsv"});
+    EXPECT_TRUE(run.out.startsWith("segment\tazimuths\tdegrees\n1\t0 to 10\t0\n"));
+    EXPECT_TRUE(run.out.contains("\n3\t21 to 30\t12.5\n")) << run.out.toStdString();
+    run = tool({"priority", "list", "--tsv"});
+    EXPECT_EQ(run.out, "position\tname\tpriority\n1\tAO-7\t7\n2\tISS\t-\n");
+    run = tool({"schedule", "show"});
+    EXPECT_TRUE(run.out.contains("MA   1..100  AO-7_1")) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("record no")) << run.out.toStdString();
+    ASSERT_EQ(tool({"priority", "clear"}).code, 0);
+    EXPECT_EQ(tool({"priority", "list", "--tsv"}).out,
+              "position\tname\tpriority\n1\tAO-7\t-\n2\tISS\t-\n");
+}
+
+// The passes of a day, each as its TSV cells.
+std::vector<QStringList> passesOf(const ProgramRun& run) {
+    std::vector<QStringList> rows;
+    for (const auto& line : run.out.split('\n', Qt::SkipEmptyParts).mid(1))
+        rows.push_back(line.split('\t'));
+    return rows;
+}
+
+TEST_F(SkyTool, PassesHonourTheStationsHorizon) {
+    const QStringList passes = {"passes", "--elements", kSample,  "--name", "OSCAR 7 (AO-7)",
+                                "--from", "2018-01-21 00:00:00", "--days", "1"};
+    ASSERT_EQ(tool({"config", "defaults"}).code, 0);
+    // Entry 32 NO: the station's location, the geometric horizon, nothing hidden.
+    const ProgramRun open = tool(passes);
+    ASSERT_EQ(open.code, 0) << open.err.toStdString();
+    EXPECT_TRUE(open.out.startsWith("aos_utc\taos_azimuth\tmax_utc\tmax_elevation\tlos_utc"
+                                    "\tlos_azimuth\tduration_s\thidden_s\n"));
+    const auto plain = passesOf(open);
+    ASSERT_GE(plain.size(), 3u);
+    for (const auto& row : plain)
+        EXPECT_EQ(row[7], "0");
+
+    // A wall of 10 degrees all round: every pass starts later, ends earlier, and says how
+    // long it is hidden; a wall of 90 hides everything.
+    ASSERT_EQ(tool({"config", "set", "32", "YES"}).code, 0);
+    for (int segment = 1; segment <= 36; ++segment)
+        ASSERT_EQ(tool({"horizon", "set", QString::number(segment), "10"}).code, 0);
+    const auto walled = passesOf(tool(passes));
+    ASSERT_EQ(walled.size(), plain.size());
+    for (size_t i = 0; i < plain.size(); ++i) {
+        const double hidden = walled[i][7].toDouble();
+        EXPECT_GT(hidden, 0) << walled[i].join(' ').toStdString();
+        if (walled[i][0] == "-") continue; // never above 10 degrees
+        EXPECT_GT(walled[i][0], plain[i][0]);
+        EXPECT_LT(walled[i][4], plain[i][4]);
+        EXPECT_NEAR(walled[i][6].toDouble() + hidden, plain[i][6].toDouble(), 2);
+    }
+    for (int segment = 1; segment <= 36; ++segment)
+        ASSERT_EQ(tool({"horizon", "set", QString::number(segment), "90"}).code, 0);
+    for (const auto& row : passesOf(tool(passes))) {
+        EXPECT_EQ(row[0], "-");
+        EXPECT_EQ(row[6], "0");
+    }
+}
+
+} // namespace
+} // namespace orv::test
