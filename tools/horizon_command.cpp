@@ -76,9 +76,10 @@ int horizonCommand(const std::vector<std::string>& words) {
     } catch (const core::SettingsError& error) {
         return fail(error.what());
     }
-    return refuseArguments("horizon has no command \"" + p[0] + "\" taking " +
-                               std::to_string(p.size() - 1) + " words",
-                           kHorizonUsage);
+    std::string typed;
+    for (const auto& word : p)
+        typed += (typed.empty() ? "" : " ") + word;
+    return refuseArguments("horizon has no command \"" + typed + "\"", kHorizonUsage);
 }
 
 } // namespace orv::tools

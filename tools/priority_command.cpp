@@ -88,9 +88,10 @@ int priorityCommand(const std::vector<std::string>& words) {
     } catch (const core::SettingsError& error) {
         return fail(error.what());
     }
-    return refuseArguments("priority has no command \"" + p[0] + "\" taking " +
-                               std::to_string(p.size() - 1) + " words",
-                           kPriorityUsage);
+    std::string typed;
+    for (const auto& word : p)
+        typed += (typed.empty() ? "" : " ") + word;
+    return refuseArguments("priority has no command \"" + typed + "\"", kPriorityUsage);
 }
 
 } // namespace orv::tools

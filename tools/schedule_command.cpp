@@ -105,9 +105,10 @@ int scheduleCommand(const std::vector<std::string>& words) {
     } catch (const core::SettingsError& error) {
         return fail(error.what());
     }
-    return refuseArguments("schedule has no command \"" + p[0] + "\" taking " +
-                               std::to_string(p.size() - 1) + " words",
-                           kScheduleUsage);
+    std::string typed;
+    for (const auto& word : p)
+        typed += (typed.empty() ? "" : " ") + word;
+    return refuseArguments("schedule has no command \"" + typed + "\"", kScheduleUsage);
 }
 
 } // namespace orv::tools

@@ -276,6 +276,7 @@ private:
     void addElementAgeStatus();
     void showElementAge();
     void bindSkyGestures();
+    void registerSkyEditorGestures();
     void addSkyStatus();
     void mapUpdate();
     void computeSkyPositions();

@@ -275,6 +275,7 @@ void Station::maScheduleSwitch() {
 // ---- Gestures and status ----
 
 void Station::bindSkyGestures() {
+    registerSkyEditorGestures();
     panel_.bind("lbl_hoztable", Gesture::DblClick, [this](int) { lbl_hoztable_DblClick(); });
     panel_.bind("lbl_sched", Gesture::Click, [this](int) { lbl_sched_Click(); });
     panel_.bind("lbl_sched", Gesture::DblClick, [this](int) { lbl_sched_DblClick(); });
@@ -282,6 +283,43 @@ void Station::bindSkyGestures() {
     panel_.bind("lbl_phase", Gesture::Click, [this](int) { lbl_phase_Click(); });
     panel_.bind("lbl_phase", Gesture::DblClick, [this](int) { lbl_phase_DblClick(); });
     panel_.bind("lbl_satmode", Gesture::DblClick, [this](int) { lbl_satmode_DblClick(); });
+}
+
+// The sky's editors by name for typed gestures: the priority window "Form3", the
+// schedule window "Form4" and the horizon table "Horizon".
+void Station::registerSkyEditorGestures() {
+    const auto changed = [](auto& editor) {
+        return [&editor] {
+            if (editor.onChange) editor.onChange();
+        };
+    };
+    gestures_.addEditor({
+        .name = "Form3",
+        .boxes = numberedBoxes("Text", kAutoTrackListLimit,
+                               [this](int k) -> std::string& { return priorityEditor().text(k); }),
+        .buttons = {{"Command1", [this] { priorityEditor().Command1_Click(); }},
+                    {"Command2", [this] { priorityEditor().Command2_Click(); }},
+                    {"Command3", [this] { priorityEditor().Command3_Click(); }}},
+        .changed = changed(priorityEditor()),
+    });
+    gestures_.addEditor({
+        .name = "Form4",
+        .boxes = numberedBoxes("Text", kScheduleKeys,
+                               [this](int k) -> std::string& { return scheduleEditor().text(k); }),
+        .buttons = {{"Command1", [this] { scheduleEditor().Command1_Click(); }},
+                    {"Command2", [this] { scheduleEditor().Command2_Click(); }},
+                    {"Command3", [this] { scheduleEditor().Command3_Click(); }},
+                    {"Command4", [this] { scheduleEditor().Command4_Click(); }}},
+        .changed = changed(scheduleEditor()),
+    });
+    gestures_.addEditor({
+        .name = "Horizon",
+        .boxes = numberedBoxes("Text", kHorizonSegments,
+                               [this](int k) -> std::string& { return horizonEditor().text(k); }),
+        .buttons = {{"Command1", [this] { horizonEditor().Command1_Click(); }},
+                    {"Command2", [this] { horizonEditor().Command2_Click(); }}},
+        .changed = changed(horizonEditor()),
+    });
 }
 
 void Station::addSkyStatus() {

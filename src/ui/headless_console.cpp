@@ -23,16 +23,19 @@ HeadlessConsole::HeadlessConsole(station::Station& station)
                              "!Satellite.TextK set VALUE and !Satellite.save click\n");
     };
     hooks.showHorizonEditor = [] {
-        std::fprintf(stderr, "orv_kite: the horizon table editor is open; without windows, edit "
-                             "the table with: orv_kite_tool horizon set SEGMENT DEGREES\n");
+        std::fprintf(stderr, "orv_kite: the horizon table editor is open; without windows, type "
+                             "!Horizon.TextS set DEGREES and !Horizon.Command1 click, or use "
+                             "orv_kite_tool horizon set SEGMENT DEGREES\n");
     };
     hooks.showPriorityEditor = [] {
-        std::fprintf(stderr, "orv_kite: the priority window is open; without windows, set the "
-                             "priorities with: orv_kite_tool priority set NAME PRIORITY\n");
+        std::fprintf(stderr, "orv_kite: the priority window is open; without windows, type "
+                             "!Form3.TextK set PRIORITY and start with !Form3.Command1 click, or "
+                             "leave with !Form3.Command3 click\n");
     };
     hooks.showScheduleEditor = [] {
-        std::fprintf(stderr, "orv_kite: the schedule window is open; without windows, edit the "
-                             "schedule with: orv_kite_tool schedule set KEY VALUE\n");
+        std::fprintf(stderr, "orv_kite: the schedule window is open; without windows, type "
+                             "!Form4.TextK set VALUE and !Form4.Command1 click (Save), or use "
+                             "orv_kite_tool schedule set KEY VALUE\n");
     };
     hooks.programEnded = [](int code) { QCoreApplication::exit(code); };
     station_.setViewHooks(hooks);

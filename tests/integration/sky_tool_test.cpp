@@ -1,7 +1,11 @@
-// orv_kite_tool horizon, priority, schedule and passes --settings, run as an operator
-// runs them on a settings file of the test's own.
+// orv_kite_tool horizon, priority, schedule and passes --settings, and auto-track
+// started and stopped by typed gestures, run as an operator runs them on a settings
+// file of the test's own.
 #include "program_runner.h"
 
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -41,8 +45,8 @@ TEST_F(SkyTool, StoredValuesAreCheckedAndShown) {
     };
     for (const auto& c : cases) {
         const ProgramRun run = tool(c.arguments);
-        EXPECT_EQ(run.code, c.code) << c.arguments.join(' ').toStdString() << ": "
-                                    << run.err.toStdString();
+        EXPECT_EQ(run.code, c.code)
+            << c.arguments.join(' ').toStdString() << ": " << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(c.saysWhy)) << run.err.toStdString();
     }
     ProgramRun run = tool({"horizon", "show", "--tsv"});
@@ -67,8 +71,9 @@ std::vector<QStringList> passesOf(const ProgramRun& run) {
 }
 
 TEST_F(SkyTool, PassesHonourTheStationsHorizon) {
-    const QStringList passes = {"passes", "--elements", kSample,  "--name", "OSCAR 7 (AO-7)",
-                                "--from", "2018-01-21 00:00:00", "--days", "1"};
+    const QStringList passes = {
+        "passes", "--elements",          kSample,  "--name", "OSCAR 7 (AO-7)",
+        "--from", "2018-01-21 00:00:00", "--days", "1"};
     ASSERT_EQ(tool({"config", "defaults"}).code, 0);
     // Entry 32 NO: the station's location, the geometric horizon, nothing hidden.
     const ProgramRun open = tool(passes);
@@ -101,6 +106,37 @@ TEST_F(SkyTool, PassesHonourTheStationsHorizon) {
         EXPECT_EQ(row[0], "-");
         EXPECT_EQ(row[6], "0");
     }
+}
+
+// Headless, with the priorities stored by the tool: the documented lines start auto-track,
+// which takes SO-50 (the higher priority of the two in view) at once; one line stops it.
+TEST_F(SkyTool, TypedGesturesStartAndStopAutoTrackHeadless) {
+    ASSERT_EQ(tool({"config", "defaults"}).code, 0);
+    for (const char* name : {"OSCAR 7 (AO-7)", "SAUDISAT 1C (SO-50)"})
+        ASSERT_EQ(tool({"sat", "new", name, "--digital"}).code, 0);
+    ASSERT_EQ(tool({"priority", "set", "OSCAR 7 (AO-7)", "3"}).code, 0);
+    ASSERT_EQ(tool({"priority", "set", "SAUDISAT 1C (SO-50)", "6"}).code, 0);
+    QProcess process;
+    process.setProcessEnvironment(cleanEnvironment(settings));
+    process.start(station(4), {"--headless", "--simulate", "--time", "2018-01-21 05:38:00",
+                               "--rate", "4", "--for", "15"});
+    ASSERT_TRUE(process.waitForStarted());
+    process.write("!lbl_sched dblclick\n!Form3.Command1 click\n");
+    QString out;
+    QElapsedTimer waited;
+    waited.start();
+    while (!out.contains("prio=6") && waited.elapsed() < 13000 && process.waitForReadyRead(2000))
+        out += QString::fromUtf8(process.readAllStandardOutput());
+    process.write("!lbl_sched click\n");
+    ASSERT_TRUE(process.waitForFinished(30000));
+    out += QString::fromUtf8(process.readAllStandardOutput());
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_EQ(process.exitCode(), 0) << err.toStdString();
+    EXPECT_TRUE(out.contains(QRegularExpression("sat=SAUDISAT_1C_\\(SO-50\\) .* auto=on prio=6")))
+        << out.toStdString();
+    const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(lines.back().contains(" auto=off prio=- ring=- ")) << lines.back().toStdString();
 }
 
 } // namespace
