@@ -41,6 +41,8 @@ struct BenchStation {
         QDir().mkpath(programDir);
         QFile::copy(QStringLiteral(ORV_SOURCE_DIR "/data/orv_kite.txt"),
                     programDir + "/orv_kite.txt");
+        for (const char* map : {"nasauz.jpg", "nasauk.jpg", "nasaus.jpg", "night.jpg"})
+            QFile::link(QStringLiteral(ORV_SOURCE_DIR "/data/") + map, programDir + "/" + map);
         store =
             std::make_unique<core::SettingsStore>((root.path() + "/settings.sqlite").toStdString());
         station::StationOptions options;

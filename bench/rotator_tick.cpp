@@ -42,6 +42,8 @@ struct TickStation {
         QDir().mkpath(programDir);
         QFile::copy(QStringLiteral(ORV_SOURCE_DIR "/data/orv_kite.txt"),
                     programDir + "/orv_kite.txt");
+        for (const char* map : {"nasauz.jpg", "nasauk.jpg", "nasaus.jpg", "night.jpg"})
+            QFile::link(QStringLiteral(ORV_SOURCE_DIR "/data/") + map, programDir + "/" + map);
         store =
             std::make_unique<core::SettingsStore>((root.path() + "/settings.sqlite").toStdString());
         waits.onWait = [this](int) {

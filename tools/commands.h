@@ -13,6 +13,7 @@ int predictCommand(const std::vector<std::string>& words);
 int passesCommand(const std::vector<std::string>& words);
 int framesCommand(const std::vector<std::string>& words);
 int ddePeerCommand(const std::vector<std::string>& words);
+int mapCommand(const std::vector<std::string>& words);
 int horizonCommand(const std::vector<std::string>& words);
 int priorityCommand(const std::vector<std::string>& words);
 int scheduleCommand(const std::vector<std::string>& words);

@@ -2,9 +2,12 @@
 #include "tools/commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -32,6 +35,8 @@ constexpr std::array kCommands{
     Command{"priority", "the auto-track priorities of the listed satellites",
             orv::tools::priorityCommand},
     Command{"schedule", "the mean-anomaly schedule", orv::tools::scheduleCommand},
+    Command{"map", "the world map the station would draw at an instant (PNG and TSV)",
+            orv::tools::mapCommand},
 };
 
 void usage(FILE* out) {
@@ -44,7 +49,11 @@ void usage(FILE* out) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // The map writes names, which takes a GUI application (offscreen: no display needed).
+    const bool drawing = argc > 1 && std::strcmp(argv[1], "map") == 0;
+    if (drawing) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const auto app = drawing ? std::unique_ptr<QCoreApplication>(new QGuiApplication(argc, argv))
+                             : std::make_unique<QCoreApplication>(argc, argv);
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         usage(argc < 2 ? stderr : stdout);
         return argc < 2 ? 2 : 0;

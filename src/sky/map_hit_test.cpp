@@ -21,4 +21,17 @@ std::string satelliteAt(const MapScene& scene, MapPointF click, double tolerance
     return nearest ? *nearest : std::string();
 }
 
+namespace {
+constexpr int kPackFactor = 10000;
+} // namespace
+
+int packMapClick(MapPoint at) {
+    return at.x * kPackFactor + at.y;
+}
+
+MapPoint unpackMapClick(int packed) {
+    if (packed < 0) return {};
+    return {packed / kPackFactor, packed % kPackFactor};
+}
+
 } // namespace orv::sky

@@ -17,4 +17,10 @@ inline constexpr double kClickToleranceUnits = 75;
 std::string satelliteAt(const MapScene& scene, MapPointF click,
                         double tolerance = kClickToleranceUnits);
 
+// A click's map position packed into the one number a panel gesture carries, and back:
+// x × 10000 + y, in whole map units ("!Picture1 mousedown 45002225" is 0 E, 0 N on the
+// map centred on 0).
+int packMapClick(MapPoint at);
+MapPoint unpackMapClick(int packed);
+
 } // namespace orv::sky

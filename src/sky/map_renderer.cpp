@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace orv::sky {
 
@@ -22,16 +23,16 @@ struct MarkStyle {
 MarkStyle styleOf(MapMark mark) {
     switch (mark) {
     case MapMark::Obscured:
-        return {Qt::transparent, QColor(255, 140, 0), QColor(255, 140, 0, 150), 1.0};
+        return {Qt::transparent, QColor(255, 140, 0), QColor(230, 120, 0), 1.0};
     case MapMark::Selected:
-        return {QColor(40, 255, 80), Qt::black, QColor(40, 255, 80, 230), 1.5};
+        return {QColor(40, 255, 80), Qt::black, QColor(40, 255, 80), 1.5};
     case MapMark::Visible:
         break;
     }
-    return {QColor(255, 230, 40), Qt::black, QColor(255, 230, 40, 150), 1.0};
+    return {QColor(255, 230, 40), Qt::black, QColor(220, 200, 40), 1.0};
 }
 
-const QColor kGroundTrack(120, 220, 255, 200);
+const QColor kGroundTrack(120, 220, 255);
 const QColor kSun(255, 200, 0);
 
 class SceneDrawer {
@@ -56,30 +57,39 @@ public:
     }
 
 private:
-    void drawLines(const std::vector<MapPolyline>& lines) {
+    // Footprints and tracks are long thin lines: drawn with one-pixel pens on whole
+    // pixels, without antialiasing, side by side for a thicker line, they cost a
+    // fraction of what stroked and smoothed ones do.
+    void drawLines(const std::vector<MapPolyline>& lines, QPen pen, double widthUnits) {
+        const int thickness = std::max(1, int(std::lround(unit_ * widthUnits)));
+        pen.setWidth(1);
+        pen.setCosmetic(true);
+        painter_.setPen(pen);
+        painter_.setBrush(Qt::NoBrush);
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        QPolygon polygon;
         for (const auto& line : lines) {
-            QPolygonF polygon;
-            polygon.reserve(static_cast<qsizetype>(line.size()));
+            polygon.clear();
             for (const auto& point : line)
-                polygon << toPixels(point, size_);
-            painter_.drawPolyline(polygon);
+                polygon << toPixels(point, size_).toPoint();
+            for (int offset = 0; offset < thickness; ++offset)
+                painter_.drawPolyline(polygon.translated(offset, offset));
         }
+        painter_.setRenderHint(QPainter::Antialiasing, true);
     }
 
     void drawFootprint(const MapSatellite& satellite) {
-        const MarkStyle style = styleOf(satellite.mark);
-        QPen pen(style.footprint, unit_ * (satellite.mark == MapMark::Selected ? 0.8 : 0.5));
+        QPen pen(styleOf(satellite.mark).footprint);
         if (satellite.mark == MapMark::Obscured) pen.setStyle(Qt::DashLine);
-        painter_.setPen(pen);
-        painter_.setBrush(Qt::NoBrush);
         drawLines(sat_foot(satellite.subLongitude, satellite.subLatitude, satellite.altitude,
-                           scene_.type));
+                           scene_.type),
+                  pen, satellite.mark == MapMark::Selected ? 0.6 : 0.4);
     }
 
     void drawGroundTrack() {
         if (scene_.groundTrack.empty()) return;
-        painter_.setPen(QPen(kGroundTrack, unit_ * 0.6, Qt::DotLine));
-        drawLines(mapLines(scene_.groundTrack, scene_.type));
+        drawLines(mapLines(scene_.groundTrack, scene_.type), QPen(kGroundTrack, 1, Qt::DotLine),
+                  0.4);
     }
 
     QPointF dotCentre(const MapSatellite& satellite) const {
@@ -151,10 +161,28 @@ MapPointF toMapUnits(QPointF pixel, QSize size) {
     return {pixel.x() * kMapWidthUnits / size.width(), pixel.y() * kMapHeightUnits / size.height()};
 }
 
+void renderMap(const MapScene& scene, const QImage& background, QImage& target) {
+    if (background.isNull()) {
+        target = QImage();
+        return;
+    }
+    // Drawing into the same buffer each time spares allocating (and faulting in) eight
+    // megabytes at every update.
+    if (target.size() != background.size() || target.format() != QImage::Format_RGB32)
+        target = QImage(background.size(), QImage::Format_RGB32);
+    if (background.format() == QImage::Format_RGB32 &&
+        background.bytesPerLine() == target.bytesPerLine()) {
+        std::memcpy(target.bits(), background.constBits(), size_t(background.sizeInBytes()));
+    } else {
+        QPainter copy(&target);
+        copy.drawImage(0, 0, background);
+    }
+    SceneDrawer(target, scene).draw();
+}
+
 QImage renderMap(const MapScene& scene, const QImage& background) {
-    QImage image = background.convertToFormat(QImage::Format_RGB32);
-    if (image.isNull()) return image;
-    SceneDrawer(image, scene).draw();
+    QImage image;
+    renderMap(scene, background, image);
     return image;
 }
 

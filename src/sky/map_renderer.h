@@ -10,6 +10,8 @@
 namespace orv::sky {
 
 QImage renderMap(const MapScene& scene, const QImage& background);
+// The same into `target`, reusing its buffer when it already has the background's size.
+void renderMap(const MapScene& scene, const QImage& background, QImage& target);
 
 // Map units to the pixels of an image `size` and back.
 QPointF toPixels(const MapPointF& point, QSize size);

@@ -11,11 +11,6 @@
 
 namespace orv::station {
 
-// The map display.
-void Station::loadMapPicture() {}
-void Station::showMapControls() {}
-void Station::refreshMapControls() {}
-
 // Element sets and the propagator.
 void Station::importElements() {
     const std::string path = orbit::elementFilePath(options_.programDir, config_.kepPathFile);

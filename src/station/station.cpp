@@ -1,5 +1,7 @@
 #include "station/station.h"
 
+#include "station/map_display.h"
+
 #include "core/messages.h"
 #include "core/satellite_editor.h"
 #include "dde/dde_link.h"
@@ -27,7 +29,7 @@ constexpr const char* kMaskedControls[] = {
 
 Station::Station(SettingsStore& store, StationPlatform platform, StationOptions options)
     : store_(store), platform_(platform), options_(std::move(options)), configuration_(store),
-      runningFlag_(store), satelliteDb_(store) {
+      runningFlag_(store), satelliteDb_(store), map_(std::make_unique<MapDisplay>()) {
     loopTimer_.setSingleShot(false);
     loopTimer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&loopTimer_, &QTimer::timeout, [this] { loop_timer_Timer(); });
@@ -39,6 +41,7 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     bindSatelliteGestures();
     registerEditorGestures();
     bindSkyGestures();
+    bindMapGestures();
     panel_.setBackColor("lbl_kep_error", colour::kRed);
     panel_.setVisible("lbl_kep_error", false);
     panel_.setForeColor("lbl_epoch_age", colour::kRed);
@@ -58,6 +61,7 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     wireDde();
     addElementAgeStatus();
     addSkyStatus();
+    addMapStatus();
 }
 
 Station::~Station() = default;

@@ -25,6 +25,7 @@
 #include "sky/auto_track.h"
 #include "sky/horizon_table.h"
 #include "sky/ma_schedule.h"
+#include "sky/map_scene_builder.h"
 
 #include <QTimer>
 #include <functional>
@@ -101,6 +102,7 @@ struct StationOptions {
     bool simulate = false;
     std::string simulateFault;
     bool verbose = false;
+    std::string mapPng; // written at every map update when set
 };
 
 // What the view does for the station; every hook is optional.
@@ -112,7 +114,10 @@ struct ViewHooks {
     std::function<void()> showPriorityEditor; // Form3
     std::function<void()> showScheduleEditor; // Form4
     std::function<void(int code)> programEnded;
+    std::function<void()> mapDrawn; // the map update drew mapImage() afresh
 };
+
+struct MapDisplay;
 
 class Station {
 public:
@@ -207,6 +212,22 @@ public:
     void lbl_phase_DblClick();
     void lbl_satmode_DblClick();
 
+    // The world map: the last drawing and what it shows, the controls, and a press on
+    // the picture at a position in map units.
+    const QImage& mapImage() const;
+    const sky::MapScene& mapSceneDrawn() const;
+    const MapDisplay& mapDisplay() const { return *map_; }
+    void lbl_nz_Click();
+    void lbl_uk_Click();
+    void lbl_mapus_Click();
+    void lbl_map_Click();
+    void lbl_mapping_Click();
+    void lbl_mapon_Click();
+    void lbl_mapoff_Click();
+    void lbl_sun_on_Click();
+    void lbl_sun_off_Click();
+    void Picture1_MouseDown(double x, double y);
+
     // Routines shared by several steps.
     void openConfigEditor();
     void mask_set();
@@ -278,6 +299,15 @@ private:
     void bindSkyGestures();
     void registerSkyEditorGestures();
     void addSkyStatus();
+    void bindMapGestures();
+    void addMapStatus();
+    bool mapInUse() const;
+    void forceMapUpdate();
+    void chooseMap(sky::MapType type);
+    sky::MapChoices mapChoices() const;
+    sky::MapScene mapScene() const;
+    void drawMap();
+    void writeMapPng();
     void mapUpdate();
     void computeSkyPositions();
     void startAutoTrack(std::vector<int> priorities);
@@ -376,6 +406,7 @@ private:
     sky::AutoTrack autoTrack_;
     sky::MaSchedule maSchedule_;
     std::vector<sky::SkyPosition> skyPositions_;
+    std::unique_ptr<MapDisplay> map_;
     SatelliteRecord currentRecord_{};
     SatelliteConfig currentSatellite_;
     std::unique_ptr<orbit::ElementStore> elementStore_;

@@ -7,6 +7,8 @@
 #include "core/schedule_editor.h"
 #include "core/sky_store.h"
 #include "orbit/element_store.h"
+#include "orbit/keplers.h"
+#include "sky/map_mode_pass.h"
 #include "station/station.h"
 
 #include <cmath>
@@ -154,34 +156,16 @@ void Station::lbl_bump_DblClick() {
 void Station::computeSkyPositions() {
     auto names = satelliteDb_.names();
     if (names.size() > size_t(kAutoTrackListLimit)) names.resize(kAutoTrackListLimit);
-    skyPositions_.resize(names.size());
     // Map mode must not disturb the tracked satellite's element flags.
-    struct Restore {
-        Station& s;
+    struct RestoreFlags {
+        LoopState& loop;
         int valid, missing;
-        ~Restore() {
-            s.tracking_.mapMode = 0;
-            s.loop_.elementsValid = valid;
-            s.loop_.elementsMissing = missing;
+        ~RestoreFlags() {
+            loop.elementsValid = valid;
+            loop.elementsMissing = missing;
         }
-    } restore{*this, loop_.elementsValid, loop_.elementsMissing};
-    const auto batch = elementStore_->readBatch();
-    tracking_.mapMode = 1;
-    for (size_t k = 0; k < names.size(); ++k) {
-        sky::SkyPosition& at = skyPositions_[k];
-        at = sky::SkyPosition{};
-        at.name = std::move(names[k]);
-        if (at.name.empty()) continue;
-        tracking_.mapElevation = std::numeric_limits<double>::quiet_NaN();
-        keplers(at.name);
-        if (!std::isfinite(tracking_.mapElevation)) continue; // no elements, or a fault
-        at.computed = true;
-        at.azimuth = tracking_.mapAzimuth;
-        at.elevation = tracking_.mapElevation;
-        at.subLongitude = tracking_.subLongitude;
-        at.subLatitude = tracking_.subLatitude;
-        at.altitude = tracking_.altitude;
-    }
+    } restore{loop_, loop_.elementsValid, loop_.elementsMissing};
+    skyPositions_ = sky::mapModePositions(std::move(names), *elementStore_, *keplers_, tracking_);
 }
 
 void Station::mapping() {
@@ -200,6 +184,7 @@ void Station::mapUpdate() {
         selectByName(outcome.takeOver);
     else if (outcome.release)
         loop_.releaseRequest = 1;
+    drawMap();
 }
 
 // The ring's bookkeeping: a dropped satellite is held out and the choice made again.

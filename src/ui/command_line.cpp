@@ -63,6 +63,13 @@ constexpr std::array kOptions{
               [](CommandLine& o, const std::string& value, std::string& error) {
                   return positive(value, o.runFor, "--for", "number of seconds", error);
               }},
+    OptionRow{"--map-png", OptionValue::Required, "FILE",
+              "write the world map to FILE at every map update",
+              [](CommandLine& o, const std::string& value, std::string& error) {
+                  if (value.empty()) error = "--map-png needs a file name";
+                  o.mapPng = value;
+                  return !value.empty();
+              }},
     OptionRow{"--verbose", OptionValue::None, "", "log what the simulated box receives",
               [](CommandLine& o, const std::string&, std::string&) { return o.verbose = true; }},
     OptionRow{"--help", OptionValue::None, "", "show this text and end",

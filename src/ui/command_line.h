@@ -18,6 +18,7 @@ struct CommandLine {
     double rate = 1.0;
     double runFor = 0; // seconds; 0 = until ended
     bool verbose = false;
+    std::string mapPng; // write the map here at every map update
     bool help = false;
     std::vector<std::string> rest; // what is left: "the command line"
     std::string error;             // non-empty when the options are wrong

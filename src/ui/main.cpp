@@ -106,6 +106,7 @@ int main(int argc, char** argv) {
     stationOptions.programDir = QCoreApplication::applicationDirPath().toStdString();
     stationOptions.commandLine = options.remainder();
     stationOptions.simulate = options.simulate;
+    stationOptions.mapPng = options.mapPng;
     stationOptions.simulateFault = options.simulateFault;
     stationOptions.verbose = options.verbose;
     station::Station station(*store, {*clock, waits, dialogs, launcher}, stationOptions);

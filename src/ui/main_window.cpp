@@ -1,7 +1,9 @@
 #include "ui/main_window.h"
 
+#include "sky/map_hit_test.h"
 #include "ui/about_dialog.h"
 #include "ui/config_dialog.h"
+#include "ui/map_widget.h"
 #include "ui/panel_widgets.h"
 #include "ui/satellite_dialog.h"
 #include "ui/sky_dialogs.h"
@@ -19,6 +21,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <cmath>
 
 namespace orv::ui {
 
@@ -71,6 +74,7 @@ void MainWindow::showEditor(Dialog*& dialog, Editor& editor) {
 
 MainWindow::MainWindow(station::Station& station) : station_(station) {
     build();
+    setMapWidget(makeMapWidget());
     station::ViewHooks hooks;
     hooks.showConfigEditor = [this] {
         if (!configDialog_) configDialog_ = new ConfigDialog(station_.configEditor(), this);
@@ -90,6 +94,7 @@ MainWindow::MainWindow(station::Station& station) : station_(station) {
     hooks.showPriorityEditor = [this] { showEditor(priorityDialog_, station_.priorityEditor()); };
     hooks.showScheduleEditor = [this] { showEditor(scheduleDialog_, station_.scheduleEditor()); };
     hooks.programEnded = [](int code) { QCoreApplication::exit(code); };
+    hooks.mapDrawn = [this] { mapView_->setMap(station_.mapImage()); };
     station_.setViewHooks(hooks);
     station_.panel().subscribe(
         [this](const std::string& name, const core::PanelField& field) { mirror(name, field); });
@@ -185,7 +190,7 @@ QWidget* MainWindow::buildBlock(PanelBlock block) {
         placeholder->setAlignment(Qt::AlignCenter);
         placeholder->setMinimumSize(360, 180);
         placeholder->setStyleSheet(QStringLiteral("QLabel{background:#1d2b3a;color:#c8d0d8;}"));
-        grid->addWidget(placeholder, 1, 0);
+        grid->addWidget(placeholder, 1, 0, 1, grid->columnCount());
         grid->setRowStretch(1, 1);
         mapWidget_ = placeholder;
         // The calibration instructions cover the map while they are up.
@@ -217,10 +222,21 @@ void MainWindow::setMapWidget(QWidget* map) {
         mapWidget_->deleteLater();
     }
     mapWidget_ = map;
-    grid->addWidget(map, 1, 0);
+    grid->addWidget(map, 1, 0, 1, grid->columnCount());
     if (QWidget* help = widgetFor("txt_calib")) help->raise();
 }
 
+// The map as the station drew it; a press goes to the station as the panel gesture.
+QWidget* MainWindow::makeMapWidget() {
+    mapView_ = new MapWidget([this](double x, double y) {
+        const sky::MapPoint at{static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))};
+        station_.panel().gesture("Picture1", Gesture::MouseDown, sky::packMapClick(at));
+    });
+    mapView_->setObjectName(QStringLiteral("Picture1"));
+    mapView_->setToolTip(QStringLiteral("Click Satellite's Dot to activate tracking."));
+    mapView_->setMap(station_.mapImage());
+    return mapView_;
+}
 void MainWindow::mirror(const std::string& name, const core::PanelField& field) {
     if (name == "MainWindow") {
         setWindowTitle(QString::fromStdString(field.caption));

@@ -17,6 +17,7 @@ class QLabel;
 namespace orv::ui {
 
 class ConfigDialog;
+class MapWidget;
 class SatelliteDialog;
 class HorizonDialog;
 class PriorityDialog;
@@ -47,6 +48,7 @@ private:
     void placeStaticTexts(PanelBlock block, QGridLayout* grid);
     void mirror(const std::string& name, const core::PanelField& field);
     void showDerivedReadouts();
+    QWidget* makeMapWidget();
     template <typename Dialog, typename Editor> void showEditor(Dialog*& dialog, Editor& editor);
 
     station::Station& station_;
@@ -54,6 +56,7 @@ private:
     std::map<PanelBlock, QGridLayout*> grids_;
     QWidget* mapArea_ = nullptr;
     QWidget* mapWidget_ = nullptr;
+    MapWidget* mapView_ = nullptr;
     QLabel* knobTarget_ = nullptr;
     ConfigDialog* configDialog_ = nullptr;
     SatelliteDialog* satelliteDialog_ = nullptr;

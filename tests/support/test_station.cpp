@@ -1,6 +1,7 @@
 #include "test_station.h"
 
 #include <QDir>
+#include <QFile>
 #include <fstream>
 
 namespace orv::test {
@@ -18,6 +19,7 @@ TestStation::TestStation(int variant, std::string storePath, std::string command
     programDir = programRoot.path().toStdString() + "/ORV_KITE" + std::to_string(variant);
     QDir().mkpath(QString::fromStdString(programDir));
     std::ofstream(programDir + "/orv_kite.txt", std::ios::binary) << kTestElementFile;
+    linkMapPictures(programDir);
     station::StationOptions options;
     options.programDir = programDir;
     options.commandLine = std::move(commandLine);
@@ -29,6 +31,12 @@ TestStation::TestStation(int variant, std::string storePath, std::string command
     hooks.showConfigEditor = [this] { ++editorOpenings; };
     hooks.programEnded = [this](int) { ++endings; };
     station->setViewHooks(hooks);
+}
+
+void linkMapPictures(const std::string& programDir) {
+    for (const char* name : {"nasauz.jpg", "nasauk.jpg", "nasaus.jpg", "night.jpg"})
+        QFile::link(QStringLiteral(ORV_SOURCE_DIR "/data/") + name,
+                    QString::fromStdString(programDir) + "/" + name);
 }
 
 void TestStation::tick(int count) {

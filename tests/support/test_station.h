@@ -40,6 +40,9 @@ struct TestStation {
     int endings = 0;
 };
 
+// Puts the world maps of the source tree into a program directory (as links).
+void linkMapPictures(const std::string& programDir);
+
 // The element file every test station starts with: two sets, "ISS (ZARYA)" and "AO-7".
 extern const char* const kTestElementFile;
 
