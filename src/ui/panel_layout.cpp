@@ -270,21 +270,21 @@ constexpr std::array kLayout = std::to_array<FieldPlacement>({
      "Bytes last received from the interface box. Click to hide", false, "", 2},
 
     // Texts the map shows over its picture.
-    {"lbl_maptext", B::Map, {0, 0, 5}, K::Label, L::Plain, "", ""},
-    {"txt_calib", B::Map, {1, 0, 5}, K::Label, L::Hint, "", "", true},
-    {"lbl_maplogo", B::Map, {2, 0, 5}, K::Label, L::Lamp, "", "", true},
+    {"lbl_maptext", B::Map, {0, 0, 3}, K::Label, L::Plain, "", ""},
+    {"txt_calib", B::Map, {1, 0, 3}, K::Label, L::Hint, "", "", true},
+    {"lbl_maplogo", B::Map, {2, 0, 3}, K::Label, L::Lamp, "", "", true},
     // The map's controls, under it.
     {"lbl_mapping", B::Map, {3, 0}, K::Action, L::Lamp, "", kMapShowHint, false, "World map"},
     {"lbl_map", B::Map, {3, 1}, K::Action, L::Lamp, "", kMapShowHint, false, "Control panel"},
-    {"lbl_nz", B::Map, {3, 2}, K::Action, L::Lamp, "", "Centre the map on 0 degrees", false, "Map centre 0"},
-    {"lbl_uk", B::Map, {3, 3}, K::Action, L::Lamp, "", "Centre the map on 180 degrees", false, "Map centre 180"},
-    {"lbl_mapus", B::Map, {3, 4}, K::Action, L::Lamp, "", "Centre the map on 270 degrees", false, "Map centre 270"},
-    {"lbl_mapon", B::Map, {4, 0, 2}, K::Action, L::Lamp, "",
+    {"lbl_nz", B::Map, {4, 0}, K::Action, L::Lamp, "", "Centre the map on 0 degrees", false, "Map centre 0"},
+    {"lbl_uk", B::Map, {4, 1}, K::Action, L::Lamp, "", "Centre the map on 180 degrees", false, "Map centre 180"},
+    {"lbl_mapus", B::Map, {4, 2}, K::Action, L::Lamp, "", "Centre the map on 270 degrees", false, "Map centre 270"},
+    {"lbl_mapon", B::Map, {5, 0}, K::Action, L::Lamp, "",
      "Click to restore or clean the map. (6 degree below horizon filter ON)", false, "Horizon filter off"},
-    {"lbl_mapoff", B::Map, {4, 2}, K::Action, L::Lamp, "",
+    {"lbl_mapoff", B::Map, {5, 1}, K::Action, L::Lamp, "",
      "Click to restore or clean the map.  (6 degree below the horizon filter OFF)", false, "Horizon filter off"},
-    {"lbl_sun_on", B::Map, {4, 3}, K::Action, L::Lamp, "", "Show the sun and the grey line", false, "Sun off"},
-    {"lbl_sun_off", B::Map, {4, 4}, K::Action, L::Lamp, "", "Hide the sun and the grey line", false, "Sun off"},
+    {"lbl_sun_on", B::Map, {3, 2}, K::Action, L::Lamp, "", "Show the sun and the grey line", false, "Sun off"},
+    {"lbl_sun_off", B::Map, {5, 2}, K::Action, L::Lamp, "", "Hide the sun and the grey line", false, "Sun off"},
 });
 // clang-format on
 
