@@ -20,8 +20,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 
 namespace orv::ui {
 
