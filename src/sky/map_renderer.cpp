@@ -1,5 +1,7 @@
 #include "sky/map_renderer.h"
 
+#include "sky/pixel_lines.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -38,17 +40,18 @@ const QColor kSun(255, 200, 0);
 class SceneDrawer {
 public:
     SceneDrawer(QImage& image, const MapScene& scene)
-        : painter_(&image), size_(image.size()), scene_(scene),
-          unit_(std::max(1.0, image.width() / 512.0)) {
-        painter_.setRenderHint(QPainter::Antialiasing);
-    }
+        : image_(image), size_(image.size()), scene_(scene),
+          unit_(std::max(1.0, image.width() / 512.0)) {}
 
     void draw() {
+        // Lines first, straight into the pixels; then the marks with a painter over them.
         for (const auto& satellite : scene_.satellites)
             if (satellite.mark != MapMark::Selected) drawFootprint(satellite);
         for (const auto& satellite : scene_.satellites)
             if (satellite.mark == MapMark::Selected) drawFootprint(satellite);
         drawGroundTrack();
+        painter_.begin(&image_);
+        painter_.setRenderHint(QPainter::Antialiasing);
         for (const auto& satellite : scene_.satellites)
             drawDot(satellite);
         if (scene_.sun) drawSun(*scene_.sun);
@@ -57,30 +60,22 @@ public:
     }
 
 private:
-    // Footprints and tracks are long thin lines: drawn with one-pixel pens on whole
-    // pixels, without antialiasing, side by side for a thicker line, they cost a
-    // fraction of what stroked and smoothed ones do.
-    void drawLines(const std::vector<MapPolyline>& lines, QPen pen, double widthUnits) {
-        const int thickness = std::max(1, int(std::lround(unit_ * widthUnits)));
-        pen.setWidth(1);
-        pen.setCosmetic(true);
-        painter_.setPen(pen);
-        painter_.setBrush(Qt::NoBrush);
-        painter_.setRenderHint(QPainter::Antialiasing, false);
-        QPolygon polygon;
+    // Footprints and tracks are long thin lines: drawn pixel by pixel, one-pixel lines
+    // side by side for a thicker one, they cost a fraction of what a painter's do.
+    void drawLines(const std::vector<MapPolyline>& lines, PixelPen pen, double widthUnits) {
+        pen.thickness = std::max(1, int(std::lround(unit_ * widthUnits)));
+        std::vector<QPoint> pixels;
         for (const auto& line : lines) {
-            polygon.clear();
+            pixels.clear();
             for (const auto& point : line)
-                polygon << toPixels(point, size_).toPoint();
-            for (int offset = 0; offset < thickness; ++offset)
-                painter_.drawPolyline(polygon.translated(offset, offset));
+                pixels.push_back(toPixels(point, size_).toPoint());
+            drawPixelPolyline(image_, pixels, pen);
         }
-        painter_.setRenderHint(QPainter::Antialiasing, true);
     }
 
     void drawFootprint(const MapSatellite& satellite) {
-        QPen pen(styleOf(satellite.mark).footprint);
-        if (satellite.mark == MapMark::Obscured) pen.setStyle(Qt::DashLine);
+        PixelPen pen{styleOf(satellite.mark).footprint.rgb()};
+        if (satellite.mark == MapMark::Obscured) pen.dashOn = 4, pen.dashOff = 2;
         drawLines(sat_foot(satellite.subLongitude, satellite.subLatitude, satellite.altitude,
                            scene_.type),
                   pen, satellite.mark == MapMark::Selected ? 0.6 : 0.4);
@@ -88,7 +83,7 @@ private:
 
     void drawGroundTrack() {
         if (scene_.groundTrack.empty()) return;
-        drawLines(mapLines(scene_.groundTrack, scene_.type), QPen(kGroundTrack, 1, Qt::DotLine),
+        drawLines(mapLines(scene_.groundTrack, scene_.type), PixelPen{kGroundTrack.rgb(), 1, 1, 2},
                   0.4);
     }
 
@@ -144,6 +139,7 @@ private:
         painter_.drawText(at, name);
     }
 
+    QImage& image_;
     QPainter painter_;
     QSize size_;
     const MapScene& scene_;
