@@ -217,6 +217,8 @@ public:
     const QImage& mapImage() const;
     const sky::MapScene& mapSceneDrawn() const;
     const MapDisplay& mapDisplay() const { return *map_; }
+    // Why the map region shows no drawing (empty once a map update has drawn one).
+    std::string mapAbsence() const;
     void lbl_nz_Click();
     void lbl_uk_Click();
     void lbl_mapus_Click();

@@ -46,6 +46,22 @@ const sky::MapScene& Station::mapSceneDrawn() const {
     return map_->scene;
 }
 
+std::string Station::mapAbsence() const {
+    if (mapInUse())
+        return map_->drawings
+                   ? ""
+                   : "The world map is drawn at the next map update (every " +
+                         std::to_string(static_cast<int>(config_.mapUpdateSeconds)) + " s).";
+    if (config_.mappingFeature != "YES")
+        return "No world map: configuration entry 27 \"Mapping Feature\" is \"" +
+               config_.mappingFeature +
+               "\". Set it to YES in the configuration editor (Dbl click Configuration); it "
+               "takes effect at the next start.";
+    return "No world map while a tracking program supplies the positions (configuration "
+           "entry 25 \"DDE Service\" is \"" +
+           config_.ddeService + "\").";
+}
+
 bool Station::mapInUse() const {
     return loop_.mapUsed && config_.mappingFeature != "NO";
 }

@@ -61,6 +61,16 @@ QString withColours(const QWidget* widget, const core::PanelField& field) {
     return colours.isEmpty() ? base : base + "QLabel{" + colours + "}";
 }
 
+// A control that a routine left without words still says what it is for: an empty
+// button cannot be found, let alone read.
+QString shownCaption(const std::string& name, const core::PanelField& field) {
+    if (!field.caption.empty()) return QString::fromStdString(field.caption);
+    const FieldPlacement* placement = placementOf(name.c_str());
+    if (placement && placement->kind == FieldKind::Action && placement->look == FieldLook::Plain)
+        return QString::fromUtf8(placement->caption);
+    return {};
+}
+
 } // namespace
 
 // Makes the dialog of an editor on first use, then shows it up to date.
@@ -235,6 +245,7 @@ QWidget* MainWindow::makeMapWidget() {
     mapView_->setObjectName(QStringLiteral("Picture1"));
     mapView_->setToolTip(QStringLiteral("Click Satellite's Dot to activate tracking."));
     mapView_->setMap(station_.mapImage());
+    mapView_->setMessageSource([this] { return QString::fromStdString(station_.mapAbsence()); });
     return mapView_;
 }
 void MainWindow::mirror(const std::string& name, const core::PanelField& field) {
@@ -242,7 +253,7 @@ void MainWindow::mirror(const std::string& name, const core::PanelField& field) 
         setWindowTitle(QString::fromStdString(field.caption));
         return;
     }
-    const QString caption = QString::fromStdString(field.caption);
+    const QString caption = shownCaption(name, field);
     for (QWidget* widget : widgetsFor(name)) {
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             if (label->text() != caption) label->setText(caption);
@@ -261,6 +272,9 @@ void MainWindow::mirror(const std::string& name, const core::PanelField& field) 
         widget->setVisible(field.visible);
         widget->setEnabled(field.enabled);
     }
+    // Until the first drawing the map region says why there is none; the reason can
+    // change with start-up, so it is looked at again once a second.
+    if (name == "lbl_UTC" && mapView_ && !mapView_->hasDrawing()) mapView_->update();
     if (name == "lbl_CompEle" || name.rfind("lbl_link", 0) == 0 || name == "lbl_transp" ||
         name == "lbl_local_msg" || name == "lbl_convdn" || name == "lb_upcnvtr")
         showDerivedReadouts();

@@ -38,6 +38,7 @@ public:
     // The region the world map takes; the map view puts itself in with setMapWidget.
     QWidget* mapArea() const { return mapArea_; }
     void setMapWidget(QWidget* map);
+    MapWidget* mapView() const { return mapView_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

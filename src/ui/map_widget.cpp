@@ -35,7 +35,14 @@ void MapWidget::rescale() {
 void MapWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    if (!scaled_.isNull()) painter.drawPixmap(placed_.topLeft(), scaled_);
+    if (!scaled_.isNull()) {
+        painter.drawPixmap(placed_.topLeft(), scaled_);
+        return;
+    }
+    painter.fillRect(rect(), QColor(0x1d, 0x2b, 0x3a));
+    painter.setPen(QColor(0xe0, 0xe6, 0xec));
+    painter.drawText(rect().adjusted(12, 8, -12, -8), Qt::AlignCenter | Qt::TextWordWrap,
+                     message());
 }
 
 void MapWidget::resizeEvent(QResizeEvent*) {

@@ -16,6 +16,10 @@ public:
 
     // A new drawing from the station.
     void setMap(const QImage& image);
+    // Says, while there is no drawing, why there is none; asked at each paint.
+    void setMessageSource(std::function<QString()> source) { messageSource_ = std::move(source); }
+    QString message() const { return messageSource_ ? messageSource_() : QString(); }
+    bool hasDrawing() const { return !image_.isNull(); }
     // Where the drawing sits in the widget.
     QRect mapRect() const { return placed_; }
 
@@ -29,6 +33,7 @@ private:
 
     std::function<void(double, double)> pressed_;
     QImage image_;
+    std::function<QString()> messageSource_;
     QPixmap scaled_;
     QRect placed_;
 };

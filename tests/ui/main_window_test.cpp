@@ -1,6 +1,7 @@
 // The main window as a view: gestures reach the panel the way the operator makes them.
 #include "test_station.h"
 #include "ui/main_window.h"
+#include "ui/map_widget.h"
 
 #include <QApplication>
 #include <QDial>
@@ -69,6 +70,41 @@ TEST_F(Window, FieldsMirrorThePanelModel) {
     EXPECT_TRUE(label->styleSheet().contains("#ff0000"));
     EXPECT_TRUE(window->windowTitle().startsWith("Orv_Kite 2003     4.0.g"));
     EXPECT_EQ(window->widgetFor("lbl_kep_error")->isVisibleTo(window.get()), false);
+}
+
+TEST(MapRegion, SaysWhyThereIsNoMapAndShowsTheDrawingOnceThereIsOne) {
+    for (const char* feature : {"NO", "YES"}) {
+        test::TestStation t;
+        t.station->configuration().makes_cfg(4);
+        t.station->configuration().write(4, 27, feature);
+        ui::MainWindow window(*t.station);
+        ui::MapWidget* map = window.mapView();
+        ASSERT_NE(map, nullptr);
+        t.start();
+        t.tick();
+        if (std::string(feature) == "NO") {
+            EXPECT_TRUE(map->message().contains("\"Mapping Feature\" is \"NO\""))
+                << map->message().toStdString();
+            EXPECT_FALSE(map->hasDrawing());
+            continue;
+        }
+        EXPECT_TRUE(map->message().contains("next map update")) << map->message().toStdString();
+        t.station->lbl_sun_on_Click(); // forces an update at the next tick
+        t.tick();
+        EXPECT_TRUE(map->message().isEmpty()) << map->message().toStdString();
+        EXPECT_TRUE(map->hasDrawing());
+        EXPECT_TRUE(window.widgetFor("lbl_nz")->isVisibleTo(&window));
+        auto* centre = qobject_cast<QLabel*>(window.widgetFor("lbl_nz"));
+        ASSERT_NE(centre, nullptr);
+        EXPECT_FALSE(centre->text().isEmpty());
+    }
+}
+
+TEST_F(Window, AControlLeftWithoutWordsShowsItsOwnCaption) {
+    t.station->panel().setCaption("lbl_sched", "");
+    auto* label = qobject_cast<QLabel*>(window->widgetFor("lbl_sched"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "Auto Track");
 }
 
 int main(int argc, char** argv) {
