@@ -109,6 +109,7 @@ void DopplerPass::frequency() {
 
 void DopplerPass::retuneDownlink() {
     DopplerState& d = wiring_.doppler;
+    if (d.downlinkByClient) return;
     const int64_t hz = d.downlinkDialHz;
     if (movedPastStep(hz, d.downlinkReferenceHz, wiring_.plan.downlinkStepHz))
         d.downlinkPending = true;
@@ -124,6 +125,7 @@ void DopplerPass::retuneDownlink() {
 
 void DopplerPass::retuneUplink() {
     DopplerState& d = wiring_.doppler;
+    if (d.uplinkByClient) return;
     const int64_t hz = d.uplinkDialHz;
     if (movedPastStep(hz, d.uplinkReferenceHz, wiring_.plan.uplinkStepHz)) d.uplinkPending = true;
     if (!d.uplinkPending && !d.forceUplink && !d.retuneBoth) return;

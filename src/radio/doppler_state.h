@@ -28,7 +28,9 @@ struct DopplerState {
     int downlinkLampPasses = 0;
     std::string uplinkRefusal; // why the last retune did not reach the radio, until one does
     std::string downlinkRefusal;
-    int freeze = 0;       // 1 while radio transactions are frozen
+    int freeze = 0;              // 1 while radio transactions are frozen
+    bool uplinkByClient = false; // a network client tunes the link: no retune from here
+    bool downlinkByClient = false;
     bool passRan = false; // a pass with a satellite has run since the load
 };
 

@@ -101,9 +101,11 @@ public:
     std::string uplinkDopplerStatus() const;
     std::string downlinkDopplerStatus() const;
 
+    // The record lets the station switch the transmitter.
+    bool pttEnabled() const;
+
 private:
     bool passShown() const;
-    bool pttEnabled() const;
     std::optional<int> memoryChannel() const;
     void showModes();
     // Runs a tuning call; what the link refused on the way, or empty.

@@ -1,5 +1,6 @@
 // track_antennas and the rotator timers: when a move is worth sending, the frames
 // of both box variants, and the stop frame that follows the last move.
+#include "core/tracking_source.h"
 #include "rotator/drive_slots.h"
 #include "rotator/rotator_drive.h"
 
@@ -18,8 +19,10 @@ constexpr int kColourActive = 255;
 void RotatorDrive::track_antennas() {
     if (links_.box.demo() || state_.driveElevation <= 0) return;
     auto& frame = links_.frame;
-    const bool noSatellite = links_.loop.selectedSatellite == core::kNoSatellite;
-    if (noSatellite || links_.startup.hardwareAbsent || state_.suspended) {
+    // A network client's pointing target is driven with no satellite selected.
+    const bool noTarget = links_.loop.selectedSatellite == core::kNoSatellite &&
+                          links_.loop.trackingSource != core::kRemotePointingSource;
+    if (noTarget || links_.startup.hardwareAbsent || state_.suspended) {
         if (serialBox())
             frame[serial::kAzDrive] = frame[serial::kElDrive] = 0;
         else

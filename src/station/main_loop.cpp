@@ -2,6 +2,7 @@
 #include "orbit/element_store.h"
 #include "rotator/rotator_drive.h"
 #include "station/station.h"
+#include "station/station_remote.h"
 
 #include <cstdio>
 
@@ -263,10 +264,16 @@ void Station::loopNewSelection() {
 }
 
 void Station::loopPosition() {
-    if (loop_.selectedSatellite == kNoSatellite) return;
-    if (positionFromProgram()) return takeProgramPosition();
-    keplers(loop_.selectedSatellite);
-    if (!loop_.elementsValid && !loop_.positionFaultShown) explainMissingPosition();
+    if (loop_.selectedSatellite != kNoSatellite) {
+        if (positionFromProgram())
+            takeProgramPosition();
+        else
+            keplers(loop_.selectedSatellite);
+        if (!loop_.elementsValid && !loop_.positionFaultShown) explainMissingPosition();
+    }
+    // A client's pointing target stands in for the position; the satellite's own
+    // position beneath it still serves its Doppler.
+    remote_->applyPointing();
 }
 
 // Once per selection. A name the element set lacks shows the red label alone, and
@@ -296,6 +303,7 @@ void Station::loopDdePoll() {
 }
 
 void Station::loopTuning() {
+    remote_->applyRadios();
     if (loop_.selectedSatellite == kNoSatellite) return;
     if (trackable()) frequency();
     switchEcpOutputs();
@@ -304,7 +312,8 @@ void Station::loopTuning() {
 
 void Station::loopPointing() {
     const bool selected = loop_.selectedSatellite != kNoSatellite;
-    if (selected && !trackable()) return; // hold: the box keeps the last valid targets
+    // Hold: the box keeps the last valid targets (a network client's target is valid).
+    if (selected && !trackable() && !remote_->pointing()) return;
     const double elevation = tracking_.elevation;
     if (selected && elevation < kFlipRearmElevation) {
         // The pass this latch was set for is over: park (when parking is configured).

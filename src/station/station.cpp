@@ -15,6 +15,7 @@
 #include "rotator/interface_box.h"
 #include "rotator/rotator_drive.h"
 #include "sim/simulated_hardware.h"
+#include "station/station_remote.h"
 
 #include <cstdio>
 
@@ -57,6 +58,7 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     addBoxStatus();
     addRotatorStatus();
     wireRadios();
+    wireRemote();
     wireOrbit();
     wireDde();
     addElementAgeStatus();

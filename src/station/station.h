@@ -69,6 +69,8 @@ class SatelliteEditor;
 
 namespace orv::station {
 
+class StationRemote;
+
 // The station is built from the foundations' records throughout.
 using namespace orv::core;
 
@@ -250,6 +252,8 @@ public:
     rotator::RotatorDrive& rotatorDrive() { return *rotatorDrive_; }
     // The radios: frequency plan and Doppler, link, set-up and dispatch, family drivers.
     radio::Radios& radios() { return *radios_; }
+    // Network control: clients' pointing targets and radio frequencies.
+    StationRemote& remote() { return *remote_; }
     // Puts the box driver on other backends (tests do); call before Form_Load.
     void useBoxBackends(platform::SerialLine& line, platform::PortIo& ports);
     // Linked mode: the conversations with a tracking program (local sockets of this
@@ -336,6 +340,7 @@ private:
     void readInterfaceBox();
     void addBoxStatus();
     void wireRadios();
+    void wireRemote();
     void makeRotatorDrive();
     void addRotatorStatus();
     void setLoopTimerEnabled(bool enabled);
@@ -426,6 +431,7 @@ private:
     std::unique_ptr<platform::DdeClient> ownDdeClient_;
     platform::DdeClient* ddeClient_ = nullptr;
     std::unique_ptr<dde::DdeLink> ddeLink_;
+    std::unique_ptr<StationRemote> remote_;
     bool inMainLoop_ = false;
     ViewHooks view_;
     QTimer loopTimer_;

@@ -8,6 +8,7 @@
 #include "sim/civ_radio.h"
 #include "sim/simulated_hardware.h"
 #include "station/station.h"
+#include "station/station_remote.h"
 
 #include <array>
 #include <string>
@@ -88,7 +89,9 @@ void attachSimulatedRadios(sim::SimulatedHardware* hardware,
 
 void Station::wireRadios() {
     radio::RadiosHooks hooks;
-    hooks.satelliteSelected = [this] { return loop_.selectedSatellite != kNoSatellite; };
+    hooks.satelliteSelected = [this] {
+        return loop_.selectedSatellite != kNoSatellite || (remote_ && remote_->recordInUse());
+    };
     hooks.outs = [this] { interfaceBox_->outs(); };
     hooks.ins = [this] { interfaceBox_->ins(); };
     hooks.ecpValue = [this] { return interfaceBox_->state().ecpValue; };
