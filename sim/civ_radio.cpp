@@ -10,7 +10,7 @@ namespace orv::sim {
 namespace {
 constexpr uint8_t kSetFrequency = 0x05, kSetFrequencyTransceive = 0x00;
 constexpr uint8_t kSetMode = 0x06, kSelectVfo = 0x07, kReadFrequency = 0x03;
-constexpr uint8_t kMemory = 0x08, kSplit = 0x0F, kTransmit = 0x1C;
+constexpr uint8_t kMemory = 0x08, kSplit = 0x0F;
 
 std::string hexByte(uint8_t byte) {
     char text[8];
@@ -103,13 +103,6 @@ RadioExchange CivRadioFamily::handle(const std::vector<uint8_t>& command) {
                     answer(self, kCivNotGood)};
         radio.split = frame->data[0] == 1;
         return {who + (radio.split ? "split on" : "split off"), answer(self, kCivOk)};
-    case kTransmit:
-        // 1C 00 01 keys the transmitter, 1C 00 00 returns to receive.
-        if (frame->data.size() != 2 || frame->data[0] != 0 || frame->data[1] > 1)
-            return {who + "transmit command " + rotator::hexBytesText(frame->data),
-                    answer(self, kCivNotGood)};
-        radio.transmitting = frame->data[1] == 1;
-        return {who + (radio.transmitting ? "transmit" : "receive"), answer(self, kCivOk)};
     case kReadFrequency: {
         const auto bytes = civFrequencyBytes(radio.dial().hz);
         return {who + "read frequency: " + megahertzText(radio.dial().hz) + " MHz",

@@ -21,7 +21,6 @@ struct CivRadioState {
     int vfo = 0;            // 0 A, 1 B
     int memoryChannel = -1; // the memory channel last selected; -1 before any
     bool split = false;
-    bool transmitting = false;
     std::array<CivDial, 4> dials{};
     CivDial& dial() { return dials[static_cast<size_t>(band * 2 + vfo)]; }
     const CivDial& dial() const { return dials[static_cast<size_t>(band * 2 + vfo)]; }

@@ -3,6 +3,7 @@
 #include "core/tracking_source.h"
 #include "radio/doppler.h"
 #include "radio/frequency_plan.h"
+#include "radio/frequency_text.h"
 #include "radio/radios.h"
 #include "rotator/azimuth_mapping.h"
 #include "rotator/rotator_drive.h"
@@ -23,15 +24,6 @@ constexpr int kMoveUp = 2, kMoveDown = 4, kMoveLeft = 8, kMoveRight = 16;
 // A move turns the azimuth this far from where the antennas are.
 constexpr double kMoveAzimuthDegrees = 90;
 
-// The radio frequency text of a whole number of Hz: the MHz digits, then six digits of
-// Hz. Built from the integer, so that no Hz is lost on the way through a MHz fraction.
-std::string frequencyTextOfHz(double hz) {
-    if (!(hz > 0)) return {};
-    const auto whole = static_cast<unsigned long long>(std::llround(hz));
-    std::string fraction = std::to_string(whole % 1000000);
-    fraction.insert(0, 6 - fraction.size(), '0');
-    return std::to_string(whole / 1000000) + fraction;
-}
 } // namespace
 
 void Station::wireRemote() {
@@ -173,16 +165,17 @@ std::optional<radio::FrequencyPlan> StationRemote::planInUse() const {
 std::optional<double> StationRemote::stationHz(RemoteLink link) const {
     const auto& doppler = station_.radios().doppler();
     const bool downlink = link == RemoteLink::Downlink;
-    double mhz = downlink ? doppler.downlinkAtRadio : doppler.uplinkAtRadio;
-    if (!doppler.passRan || !satelliteSelected()) {
-        // No Doppler pass runs: the plan's frequency at the radio as it stands.
-        const auto plan = planInUse();
-        if (!plan) return std::nullopt;
-        mhz = downlink ? radio::downlinkAtRadio(plan->downlink, 0, plan->downConverter)
-                       : radio::uplinkAtRadio(plan->uplink, 0, plan->upConverter);
+    if (doppler.passRan && satelliteSelected()) {
+        const auto hz = downlink ? doppler.downlinkDialHz : doppler.uplinkDialHz;
+        return hz > 0 ? std::optional<double>(double(hz)) : std::nullopt;
     }
-    if (!(mhz > 0)) return std::nullopt;
-    return std::round(mhz * 1e6);
+    // No Doppler pass runs: the plan's frequency at the radio as it stands.
+    const auto plan = planInUse();
+    if (!plan) return std::nullopt;
+    const auto hz = downlink ? radio::downlinkDialHz(plan->downlink, 0, plan->downConverter)
+                             : radio::uplinkDialHz(plan->uplink, 0, plan->upConverter);
+    if (!hz || *hz <= 0) return std::nullopt;
+    return double(*hz);
 }
 
 std::string StationRemote::mode(RemoteLink link) const {
@@ -193,7 +186,7 @@ std::string StationRemote::mode(RemoteLink link) const {
 
 bool StationRemote::pttAvailable() const {
     auto& radios = station_.radios();
-    return radios.pttEnabled() && radios.dispatch().oneIc910();
+    return radios.pttEnabled() && radios.dispatch().pttRadio();
 }
 
 bool StationRemote::ptt(bool transmit) {
@@ -265,7 +258,7 @@ void StationRemote::sendPending(RemoteLink link) {
     // A link the operator (or a park) holds gets the client's frequency once released.
     if ((downlink ? radios.state().downlinkInhibit : radios.state().uplinkInhibit) == 1) return;
     tuned.pending = false;
-    const std::string text = frequencyTextOfHz(tuned.hz);
+    const std::string text = radio::dialText(std::llround(tuned.hz));
     if (text.empty()) return;
     auto& doppler = radios.doppler();
     if (downlink) {

@@ -125,16 +125,16 @@ TEST(HamlibClients, RigctlKeysTheTransmitterWhereTheStationCanSwitchIt) {
     remote::RemoteOptions options;
     options.radioRecord = "FO-29"; // one IC-910 with the transmitter switched by the station
     RemoteStation s(options);
-    constexpr uint8_t kIc910 = 0x60;
     const auto tuned = runClient(s, "rigctl", s.radioPort(), {"F", "145850000"});
     ASSERT_EQ(tuned.code, 0) << tuned.err;
     s.pump(300);
     const auto keyed = runClient(s, "rigctl", s.radioPort(), {"T", "1"});
     ASSERT_EQ(keyed.code, 0) << keyed.out << keyed.err;
-    EXPECT_TRUE(s.pumpUntil([&] { return s.transmitting(1, kIc910); }));
+    EXPECT_TRUE(s.pumpUntil([&] { return s.ic910Transmitting(1); }))
+        << s.station->statusLine().render();
     const auto unkeyed = runClient(s, "rigctl", s.radioPort(), {"T", "0"});
     ASSERT_EQ(unkeyed.code, 0) << unkeyed.err;
-    EXPECT_TRUE(s.pumpUntil([&] { return !s.transmitting(1, kIc910); }));
+    EXPECT_TRUE(s.pumpUntil([&] { return !s.ic910Transmitting(1); }));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "rotator/azimuth_mapping.h"
 #include "rotator/rotator_drive.h"
 #include "sim/civ_radio.h"
+#include "sim/ic910_radio.h"
 #include "sim/simulated_hardware.h"
 #include "station/station_remote.h"
 
@@ -64,6 +65,7 @@ RemoteStation::RemoteStation(remote::RemoteOptions options, remote::ServerLimits
     station::StationOptions stationOptions;
     stationOptions.programDir = doubles.programDir;
     stationOptions.simulate = true;
+    stationOptions.verbose = qEnvironmentVariableIsSet("ORV_TEST_VERBOSE");
     station = std::make_unique<station::Station>(
         *doubles.store,
         station::StationPlatform{clock, doubles.waits, doubles.dialogs, doubles.launcher},
@@ -127,10 +129,10 @@ uint64_t RemoteStation::dialHz(int port, uint8_t civ, bool sub) {
     return radio.dials[size_t((sub ? 2 : 0) + radio.vfo)].hz;
 }
 
-bool RemoteStation::transmitting(int port, uint8_t civ) {
+bool RemoteStation::ic910Transmitting(int port) {
     auto& radioPort = station->simulatedHardware()->box().radioPort(port);
-    auto* family = dynamic_cast<sim::CivRadioFamily*>(radioPort.family("CI-V"));
-    return family && family->radio(civ).transmitting;
+    auto* family = dynamic_cast<sim::Ic910RadioFamily*>(radioPort.family("IC-910"));
+    return family && family->radio().transmitting;
 }
 
 std::string RemoteStation::statusValue(const std::string& key) const {

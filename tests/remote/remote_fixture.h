@@ -41,7 +41,7 @@ public:
     Look rotatorLook();
     // The dial of the simulated CI-V radio at `civ` on `port` (its sub band when `sub`).
     uint64_t dialHz(int port, uint8_t civ, bool sub = false);
-    bool transmitting(int port, uint8_t civ);
+    bool ic910Transmitting(int port);
     std::string statusValue(const std::string& key) const;
 
     int rotatorPort() const { return control->rotatorPort(); }
