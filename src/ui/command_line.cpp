@@ -25,6 +25,22 @@ bool positive(const std::string& text, double& value, const char* name, const ch
     return false;
 }
 
+// A TCP port to listen on, 1 to 65535; `fallback` when none is given.
+bool listenPort(const std::string& text, int fallback, std::optional<int>& port, const char* name,
+                std::string& error) {
+    if (text.empty()) {
+        port = fallback;
+        return true;
+    }
+    double value = 0;
+    if (parseNumber(text, value) && value >= 1 && value <= 65535 && value == std::floor(value)) {
+        port = static_cast<int>(value);
+        return true;
+    }
+    error = std::string(name) + " needs a port from 1 to 65535, not \"" + text + "\"";
+    return false;
+}
+
 constexpr std::array kOptions{
     OptionRow{"--headless", OptionValue::None, "",
               "run without windows: a status line every second on standard\n"
@@ -68,6 +84,36 @@ constexpr std::array kOptions{
               [](CommandLine& o, const std::string& value, std::string& error) {
                   if (value.empty()) error = "--map-png needs a file name";
                   o.mapPng = value;
+                  return !value.empty();
+              }},
+    OptionRow{"--rotctld", OptionValue::Optional, "PORT",
+              "answer rotator network clients (rotctl, Gpredict, SatNOGS)\n"
+              "on PORT (default 4533): they point the rotators",
+              [](CommandLine& o, const std::string& value, std::string& error) {
+                  return listenPort(value, kDefaultRotctldPort, o.rotctldPort, "--rotctld", error);
+              }},
+    OptionRow{"--rigctld", OptionValue::Optional, "PORT",
+              "answer radio network clients (rigctl, Gpredict, SatNOGS)\n"
+              "on PORT (default 4532): they tune the radios",
+              [](CommandLine& o, const std::string& value, std::string& error) {
+                  return listenPort(value, kDefaultRigctldPort, o.rigctldPort, "--rigctld", error);
+              }},
+    OptionRow{"--listen", OptionValue::Required, "ADDRESS",
+              "listen for network clients on ADDRESS instead of 127.0.0.1\n"
+              "(0.0.0.0 for every interface): anyone who can reach it\n"
+              "can move the antennas and key the transmitter",
+              [](CommandLine& o, const std::string& value, std::string& error) {
+                  if (value.empty()) error = "--listen needs an address";
+                  o.listenAddress = value;
+                  o.listenGiven = true;
+                  return !value.empty();
+              }},
+    OptionRow{"--rigctld-record", OptionValue::Required, "NAME",
+              "the satellite record whose radios a radio client tunes\n"
+              "while no satellite is selected",
+              [](CommandLine& o, const std::string& value, std::string& error) {
+                  if (value.empty()) error = "--rigctld-record needs a satellite name";
+                  o.rigctldRecord = value;
                   return !value.empty();
               }},
     OptionRow{"--verbose", OptionValue::None, "", "log what the simulated box receives",
@@ -146,6 +192,19 @@ std::string CommandLine::remainder() const {
     return line;
 }
 
+namespace {
+// Options that only mean something beside another.
+std::string checkCombinations(const CommandLine& options) {
+    const bool serving = options.rotctldPort || options.rigctldPort;
+    if (options.listenGiven && !serving) return "--listen needs --rotctld or --rigctld";
+    if (!options.rigctldRecord.empty() && !options.rigctldPort)
+        return "--rigctld-record needs --rigctld";
+    if (options.rotctldPort && options.rotctldPort == options.rigctldPort)
+        return "--rotctld and --rigctld need different ports";
+    return {};
+}
+} // namespace
+
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine options;
     for (size_t i = 0; i < arguments.size(); ++i) {
@@ -153,11 +212,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         if (argument == "-h") {
             options.help = true;
         } else if (argument.rfind("--", 0) == 0) {
-            if (!takeOption(arguments, i, options)) break;
+            if (!takeOption(arguments, i, options)) return options;
         } else {
             options.rest.push_back(argument); // Qt's own options and "DEMO"
         }
     }
+    options.error = checkCombinations(options);
     return options;
 }
 

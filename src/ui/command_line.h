@@ -3,6 +3,7 @@
 // not know, or a word other than DEMO, is refused.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,6 +20,12 @@ struct CommandLine {
     double runFor = 0; // seconds; 0 = until ended
     bool verbose = false;
     std::string mapPng; // write the map here at every map update
+    // Network control: the rotator and radio servers, each off unless asked for.
+    std::optional<int> rotctldPort;
+    std::optional<int> rigctldPort;
+    std::string listenAddress = "127.0.0.1";
+    bool listenGiven = false;
+    std::string rigctldRecord; // the record whose radios a client tunes without a selection
     bool help = false;
     std::vector<std::string> rest; // what is left: "the command line"
     std::string error;             // non-empty when the options are wrong
@@ -29,6 +36,10 @@ struct CommandLine {
 // How an option takes its value: not at all, as the next word or "=VALUE", or only
 // as "=VALUE" (then it may be left out).
 enum class OptionValue { None, Required, Optional };
+
+// The ports the network-control servers take when none is given.
+inline constexpr int kDefaultRotctldPort = 4533;
+inline constexpr int kDefaultRigctldPort = 4532;
 
 struct OptionRow {
     const char* name; // "--rate"

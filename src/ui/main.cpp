@@ -5,6 +5,7 @@
 #include "platform/launcher.h"
 #include "platform/runtime_dir.h"
 #include "platform/waits.h"
+#include "remote/remote_control.h"
 #include "station/station.h"
 #include "ui/command_line.h"
 #include "ui/exit_signals.h"
@@ -35,6 +36,18 @@ std::unique_ptr<platform::Clock> makeClock(const ui::CommandLine& options) {
     if (!options.startTime.empty())
         start = platform::parseLocalInstant(QString::fromStdString(options.startTime));
     return std::make_unique<platform::SimulatedClock>(start, options.rate);
+}
+
+static_assert(ui::kDefaultRotctldPort == remote::kRotatorPort &&
+              ui::kDefaultRigctldPort == remote::kRadioPort);
+
+remote::RemoteOptions remoteOptions(const ui::CommandLine& options) {
+    remote::RemoteOptions remote;
+    remote.rotatorPort = options.rotctldPort;
+    remote.radioPort = options.rigctldPort;
+    remote.address = options.listenAddress;
+    remote.radioRecord = options.rigctldRecord;
+    return remote;
 }
 
 // A command line we cannot take: the reason and the usage line, status 2.
@@ -110,6 +123,18 @@ int main(int argc, char** argv) {
     stationOptions.simulateFault = options.simulateFault;
     stationOptions.verbose = options.verbose;
     station::Station station(*store, {*clock, waits, dialogs, launcher}, stationOptions);
+
+    // The network-control servers, when asked for, listen before the first tick; a port
+    // that cannot be had ends the run before anything moves.
+    std::unique_ptr<remote::RemoteControl> remoteControl;
+    if (options.rotctldPort || options.rigctldPort) {
+        remoteControl = std::make_unique<remote::RemoteControl>(station.remote());
+        if (const std::string error = remoteControl->start(remoteOptions(options));
+            !error.empty()) {
+            std::fprintf(stderr, "orv_kite: %s\n", error.c_str());
+            return 1;
+        }
+    }
 
     std::unique_ptr<ui::MainWindow> window;
     std::unique_ptr<ui::HeadlessConsole> console;

@@ -52,6 +52,50 @@ TEST(CommandLine, RefusesWhatItDoesNotKnowWithTheReason) {
     }
 }
 
+TEST(CommandLine, NetworkControlIsOffUnlessAskedAndTakesItsDefaultPorts) {
+    const auto off = parseCommandLine({"--headless"});
+    EXPECT_FALSE(off.rotctldPort || off.rigctldPort);
+    EXPECT_EQ(off.listenAddress, "127.0.0.1");
+
+    const auto defaults = parseCommandLine({"--rotctld", "--rigctld"});
+    ASSERT_EQ(defaults.error, "");
+    EXPECT_EQ(defaults.rotctldPort, 4533);
+    EXPECT_EQ(defaults.rigctldPort, 4532);
+    EXPECT_EQ(defaults.listenAddress, "127.0.0.1");
+
+    const auto chosen = parseCommandLine({"--rotctld=14533", "--rigctld=14532", "--listen",
+                                          "0.0.0.0", "--rigctld-record", "AO-7", "DEMO"});
+    ASSERT_EQ(chosen.error, "");
+    EXPECT_EQ(chosen.rotctldPort, 14533);
+    EXPECT_EQ(chosen.rigctldPort, 14532);
+    EXPECT_EQ(chosen.listenAddress, "0.0.0.0");
+    EXPECT_EQ(chosen.rigctldRecord, "AO-7");
+    // The port is only ever "=PORT": a following word is not taken as one.
+    EXPECT_EQ(parseCommandLine({"--rotctld", "DEMO"}).rest, Words{"DEMO"});
+}
+
+TEST(CommandLine, RefusesNetworkControlOptionsThatCannotWork) {
+    const struct {
+        Words words;
+        const char* reason;
+    } cases[] = {
+        {{"--rotctld=0"}, "--rotctld needs a port from 1 to 65535, not \"0\""},
+        {{"--rigctld=65536"}, "--rigctld needs a port from 1 to 65535"},
+        {{"--rigctld=45.5"}, "--rigctld needs a port"},
+        {{"--rotctld=http"}, "--rotctld needs a port"},
+        {{"--rotctld=4533", "--rigctld=4533"}, "need different ports"},
+        {{"--listen", "0.0.0.0"}, "--listen needs --rotctld or --rigctld"},
+        {{"--rotctld", "--listen="}, "--listen needs an address"},
+        {{"--rotctld", "--listen"}, "--listen needs a value"},
+        {{"--rotctld", "--rigctld-record", "AO-7"}, "--rigctld-record needs --rigctld"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.words.front());
+        const auto options = parseCommandLine(c.words);
+        EXPECT_NE(options.error.find(c.reason), std::string::npos) << options.error;
+    }
+}
+
 // Qt takes its own single-dash options; what it leaves is checked afterwards.
 TEST(CommandLine, OnlyDemoMayRemainAfterQtTookItsOptions) {
     EXPECT_EQ(parseCommandLine({"-platform", "offscreen", "DEMO"}).rest,
