@@ -49,6 +49,9 @@ struct MapStation {
         options.simulate = true;
         station = std::make_unique<station::Station>(
             *store, station::StationPlatform{clock, waits, dialogs, launcher}, options);
+        station::ViewHooks hooks;
+        hooks.mapDrawn = [] {}; // as the window does: every update draws
+        station->setViewHooks(hooks);
         station->configuration().makes_cfg(4);
         QFile sample(programDir + "/orv_kite.txt");
         sample.open(QIODevice::ReadOnly);

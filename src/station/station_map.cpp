@@ -179,7 +179,7 @@ sky::MapChoices Station::mapChoices() const {
 }
 
 // After the auto-track pass: a click waiting for this update selects the satellite
-// under it, then the map is drawn.
+// under it, then the map is drawn (headless, only when it goes to a file).
 void Station::drawMap() {
     if (!mapInUse() || !map_->pictures.loaded()) return;
     map_->scene = mapScene();
@@ -188,6 +188,8 @@ void Station::drawMap() {
         map_->click.reset();
         if (!clicked.empty() && clicked != loop_.selectedSatellite) selectByName(clicked);
     }
+    // Drawn only for someone to see it: a window showing the map, or the PNG file.
+    if (!view_.mapDrawn && options_.mapPng.empty()) return;
     const QImage& background =
         map_->scene.sun ? map_->background.at(map_->pictures.day(), map_->pictures.night(),
                                               map_->type, *map_->scene.sun)

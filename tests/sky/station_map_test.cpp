@@ -22,6 +22,7 @@ constexpr int kUpdateTicks = 5; // key 30 (5 s) at a tick of 1000 ms
 struct StationMap : ::testing::Test {
     void SetUp() override {
         t.clock.set(QDateTime(QDate(2018, 1, 21), QTime(0, 0, 0)));
+        t.watchMap();
         auto& configuration = t.station->configuration();
         configuration.makes_cfg(4);
         configuration.write(4, 28, "1000");
@@ -172,6 +173,24 @@ TEST_F(StationMap, TheConfiguredCentreChoosesTheMapAtStartUp) {
     startAndUpdate();
     EXPECT_EQ(map().type, sky::MapType::Pacific);
     EXPECT_FALSE(map().image.isNull());
+}
+
+TEST_F(StationMap, NobodyLookingNothingIsDrawnButTheSelectionStillRuns) {
+    TestStation headless;
+    headless.clock.set(QDateTime(QDate(2018, 1, 21), QTime(0, 0, 0)));
+    headless.station->configuration().makes_cfg(4);
+    headless.station->configuration().write(4, 28, "1000");
+    headless.station->satelliteDb().save(core::satelliteTemplate(false, kIss));
+    headless.start();
+    headless.tick(kUpdateTicks + 1);
+    const auto& display = headless.station->mapDisplay();
+    EXPECT_TRUE(display.image.isNull());
+    EXPECT_EQ(display.drawings, 0);
+    EXPECT_FALSE(display.scene.satellites.empty());
+    headless.watchMap();
+    headless.tick(kUpdateTicks + 1);
+    EXPECT_FALSE(display.image.isNull());
+    EXPECT_EQ(headless.mapViews, 1);
 }
 
 TEST_F(StationMap, AMissingMapPictureIsNamedAndEndsTheProgram) {

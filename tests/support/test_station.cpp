@@ -27,10 +27,14 @@ TestStation::TestStation(int variant, std::string storePath, std::string command
         *store, station::StationPlatform{clock, waits, dialogs, launcher}, options);
     portIo.registers[0x379] = 0x80; // status bit 7 of the default printer port
     station->useBoxBackends(serialLine, portIo);
-    station::ViewHooks hooks;
-    hooks.showConfigEditor = [this] { ++editorOpenings; };
-    hooks.programEnded = [this](int) { ++endings; };
-    station->setViewHooks(hooks);
+    hooks_.showConfigEditor = [this] { ++editorOpenings; };
+    hooks_.programEnded = [this](int) { ++endings; };
+    station->setViewHooks(hooks_);
+}
+
+void TestStation::watchMap() {
+    hooks_.mapDrawn = [this] { ++mapViews; };
+    station->setViewHooks(hooks_);
 }
 
 void linkMapPictures(const std::string& programDir) {

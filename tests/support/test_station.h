@@ -3,9 +3,9 @@
 // program directory holding a small element file.
 #pragma once
 
-#include "station/station.h"
 #include "platform/port_io.h"
 #include "platform/serial_line.h"
+#include "station/station.h"
 
 #include <QDateTime>
 #include <QTemporaryDir>
@@ -38,6 +38,12 @@ struct TestStation {
     std::unique_ptr<station::Station> station;
     int editorOpenings = 0;
     int endings = 0;
+    int mapViews = 0;
+    // A view that shows the map, as the window is: from now on every map update draws.
+    void watchMap();
+
+private:
+    station::ViewHooks hooks_;
 };
 
 // Puts the world maps of the source tree into a program directory (as links).
