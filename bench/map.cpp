@@ -106,11 +106,13 @@ void BM_MapDrawing(benchmark::State& state) {
     const QImage& picture =
         background.at(s.map().pictures.day(), s.map().pictures.night(), scene.type, *scene.sun);
     QImage image;
+    sky::DrawnTiles drawn;
     for (auto _ : state) {
-        sky::renderMap(scene, picture, image);
+        sky::renderMap(scene, picture, image, drawn);
         benchmark::DoNotOptimize(image.constBits());
     }
     state.counters["drawn"] = double(scene.satellites.size());
+    state.counters["tiles"] = double(drawn.tiles.markedTiles());
 }
 BENCHMARK(BM_MapDrawing)->Unit(benchmark::kMillisecond);
 

@@ -39,9 +39,9 @@ const QColor kSun(255, 200, 0);
 
 class SceneDrawer {
 public:
-    SceneDrawer(QImage& image, const MapScene& scene)
+    SceneDrawer(QImage& image, const MapScene& scene, TileMask* touched)
         : image_(image), size_(image.size()), scene_(scene),
-          unit_(std::max(1.0, image.width() / 512.0)) {}
+          unit_(std::max(1.0, image.width() / 512.0)), touched_(touched) {}
 
     void draw() {
         // Lines first, straight into the pixels; then the marks with a painter over them.
@@ -69,7 +69,7 @@ private:
             pixels.clear();
             for (const auto& point : line)
                 pixels.push_back(toPixels(point, size_).toPoint());
-            drawPixelPolyline(image_, pixels, pen);
+            drawPixelPolyline(image_, pixels, pen, touched_);
         }
     }
 
@@ -102,6 +102,7 @@ private:
         painter_.setBrush(hollow ? QBrush(Qt::NoBrush) : QBrush(style.dot));
         if (hollow && !obscured) painter_.setPen(QPen(style.dot, unit_ * 0.6));
         painter_.drawEllipse(dotCentre(satellite), radius, radius);
+        touch(dotCentre(satellite), radius + unit_);
     }
 
     void drawSun(const SunPosition& sun) {
@@ -117,6 +118,7 @@ private:
         painter_.setPen(QPen(Qt::black, unit_ * 0.3));
         painter_.setBrush(kSun);
         painter_.drawEllipse(centre, radius, radius);
+        touch(centre, radius * 2 + unit_);
     }
 
     void drawName(const MapSatellite& satellite) {
@@ -137,6 +139,16 @@ private:
         painter_.drawText(at + QPointF(unit_ * 0.4, unit_ * 0.4), name);
         painter_.setPen(Qt::white);
         painter_.drawText(at, name);
+        const double size = font.pixelSize();
+        touch(QRectF(at.x() - unit_, at.y() - 1.5 * size, width + 3 * unit_, 2.5 * size));
+    }
+
+    // Painted marks: their bounds, with a pixel or two for the antialiased edge.
+    void touch(QPointF centre, double reach) {
+        touch(QRectF(centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach));
+    }
+    void touch(const QRectF& bounds) {
+        if (touched_) touched_->mark(bounds.toAlignedRect().adjusted(-2, -2, 2, 2));
     }
 
     QImage& image_;
@@ -144,7 +156,23 @@ private:
     QSize size_;
     const MapScene& scene_;
     double unit_; // a pixel at 512 pixels wide, so the marks keep their size on the map
+    TileMask* touched_;
 };
+
+// The background copied whole into the target, made the background's size and format.
+void copyBackground(const QImage& background, QImage& target) {
+    // Drawing into the same buffer each time spares allocating (and faulting in) eight
+    // megabytes at every update.
+    if (target.size() != background.size() || target.format() != QImage::Format_RGB32)
+        target = QImage(background.size(), QImage::Format_RGB32);
+    if (background.format() == QImage::Format_RGB32 &&
+        background.bytesPerLine() == target.bytesPerLine()) {
+        std::memcpy(target.bits(), background.constBits(), size_t(background.sizeInBytes()));
+    } else {
+        QPainter copy(&target);
+        copy.drawImage(0, 0, background);
+    }
+}
 
 } // namespace
 
@@ -162,18 +190,28 @@ void renderMap(const MapScene& scene, const QImage& background, QImage& target) 
         target = QImage();
         return;
     }
-    // Drawing into the same buffer each time spares allocating (and faulting in) eight
-    // megabytes at every update.
-    if (target.size() != background.size() || target.format() != QImage::Format_RGB32)
-        target = QImage(background.size(), QImage::Format_RGB32);
-    if (background.format() == QImage::Format_RGB32 &&
-        background.bytesPerLine() == target.bytesPerLine()) {
-        std::memcpy(target.bits(), background.constBits(), size_t(background.sizeInBytes()));
-    } else {
-        QPainter copy(&target);
-        copy.drawImage(0, 0, background);
+    copyBackground(background, target);
+    SceneDrawer(target, scene, nullptr).draw();
+}
+
+void renderMap(const MapScene& scene, const QImage& background, QImage& target, DrawnTiles& drawn) {
+    if (background.isNull()) {
+        target = QImage();
+        drawn = {};
+        return;
     }
-    SceneDrawer(target, scene).draw();
+    const bool asLeft = !target.isNull() && target.cacheKey() == drawn.targetKey &&
+                        background.cacheKey() == drawn.backgroundKey &&
+                        background.format() == QImage::Format_RGB32 &&
+                        target.size() == drawn.tiles.size();
+    if (asLeft)
+        drawn.tiles.restore(background, target);
+    else
+        copyBackground(background, target);
+    drawn.tiles.reset(target.size());
+    SceneDrawer(target, scene, &drawn.tiles).draw();
+    drawn.backgroundKey = background.cacheKey();
+    drawn.targetKey = target.cacheKey();
 }
 
 QImage renderMap(const MapScene& scene, const QImage& background) {

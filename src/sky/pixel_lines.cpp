@@ -8,9 +8,10 @@ namespace {
 
 class PixelWriter {
 public:
-    PixelWriter(QImage& image, const PixelPen& pen)
+    PixelWriter(QImage& image, const PixelPen& pen, TileMask* touched)
         : bits_(image.bits()), stride_(image.bytesPerLine()), width_(image.width()),
-          height_(image.height()), pen_(pen), period_(pen.dashOn + pen.dashOff) {}
+          height_(image.height()), pen_(pen), period_(pen.dashOn + pen.dashOff), touched_(touched) {
+    }
 
     // Bresenham from `from` to `to`, leaving out `to` itself, so consecutive segments
     // of a polyline do not plot their shared corner twice (and the dash runs on evenly).
@@ -41,6 +42,7 @@ private:
             const int px = x + k, py = y + k;
             if (px < 0 || py < 0 || px >= width_ || py >= height_) continue;
             reinterpret_cast<QRgb*>(bits_ + qsizetype(py) * stride_)[px] = pen_.colour;
+            if (touched_) touched_->markPixel(px, py);
         }
     }
 
@@ -50,6 +52,7 @@ private:
     PixelPen pen_;
     int period_;
     long step_ = 0;
+    TileMask* touched_;
 };
 
 bool drawable(const QImage& image) {
@@ -58,10 +61,11 @@ bool drawable(const QImage& image) {
 
 } // namespace
 
-void drawPixelPolyline(QImage& image, std::span<const QPoint> points, const PixelPen& pen) {
+void drawPixelPolyline(QImage& image, std::span<const QPoint> points, const PixelPen& pen,
+                       TileMask* touched) {
     if (points.empty() || !drawable(image) || pen.thickness < 1 || pen.dashOn < 1) return;
     const QRgb opaque = pen.colour | 0xFF000000u;
-    PixelWriter writer(image, PixelPen{opaque, pen.thickness, pen.dashOn, pen.dashOff});
+    PixelWriter writer(image, PixelPen{opaque, pen.thickness, pen.dashOn, pen.dashOff}, touched);
     for (size_t k = 1; k < points.size(); ++k)
         writer.segment(points[k - 1], points[k]);
     writer.last(points.back());

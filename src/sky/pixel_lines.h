@@ -2,6 +2,8 @@
 // Thin lines drawn straight into a 32-bit image, pixel by pixel: the world map's
 // footprints and ground track are thousands of short segments, which this draws in a
 // small fraction of the time a general painter takes.
+#include "sky/tile_mask.h"
+
 #include <QImage>
 #include <QPoint>
 #include <span>
@@ -17,7 +19,9 @@ struct PixelPen {
 };
 
 // Draws the polyline through `points` into `image` (Format_RGB32 or ARGB32), clipped to
-// the image. Other formats are left untouched.
-void drawPixelPolyline(QImage& image, std::span<const QPoint> points, const PixelPen& pen);
+// the image. Other formats are left untouched. Every pixel written is marked in `touched`
+// when one is given.
+void drawPixelPolyline(QImage& image, std::span<const QPoint> points, const PixelPen& pen,
+                       TileMask* touched = nullptr);
 
 } // namespace orv::sky

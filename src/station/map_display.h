@@ -4,6 +4,7 @@
 
 #include "sky/day_night.h"
 #include "sky/map_pictures.h"
+#include "sky/map_renderer.h"
 #include "sky/map_scene.h"
 
 #include <QImage>
@@ -21,6 +22,7 @@ struct MapDisplay {
     std::optional<sky::MapPointF> click; // map units, taken up by the next map update
     sky::MapScene scene;                 // the last update's
     QImage image;                        // the last update's drawing
+    sky::DrawnTiles drawnTiles;          // what it touched, put back at the next update
     int drawings = 0;
 };
 

@@ -194,7 +194,7 @@ void Station::drawMap() {
         map_->scene.sun ? map_->background.at(map_->pictures.day(), map_->pictures.night(),
                                               map_->type, *map_->scene.sun)
                         : map_->pictures.day();
-    sky::renderMap(map_->scene, background, map_->image);
+    sky::renderMap(map_->scene, background, map_->image, map_->drawnTiles);
     ++map_->drawings;
     if (!options_.mapPng.empty()) writeMapPng();
     if (view_.mapDrawn) view_.mapDrawn();

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace orv::sky {
@@ -92,6 +93,52 @@ TEST(MapDrawing, TheGroundTrackIsDrawnWithoutALineAcrossTheMap) {
     EXPECT_GT(changed, 10);
     EXPECT_LT(changed, kSize.width() * 70 / 360);
     EXPECT_EQ(drawn.pixel(kSize.width() / 2, row), bare.pixel(0, 0));
+}
+
+// A background with a different colour at every pixel, so a pixel left over from an
+// earlier drawing, or copied from the wrong place, shows.
+QImage texturedMap(int seed) {
+    QImage image(kSize, QImage::Format_RGB32);
+    for (int y = 0; y < kSize.height(); ++y)
+        for (int x = 0; x < kSize.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 7 + seed) & 255, (y * 5 + x) & 255, (x ^ y) & 255));
+    return image;
+}
+
+TEST(MapDrawing, DrawingAgainIntoOneImageLeavesNothingOfTheLastDrawing) {
+    const QImage background = texturedMap(0);
+    MapScene first = sceneWith({{"AO-7", -60, 30, 1500, 10, MapMark::Selected},
+                                {"FO-29", 100, -70, 1300, 5, MapMark::Visible},
+                                {"ISS", 179.5, 10, 420, 2, MapMark::Obscured}});
+    first.sun = SunPosition{20, -15};
+    for (double lon = -60; lon <= 200; lon += 4)
+        first.groundTrack.push_back({lon, 30 * std::sin(lon * M_PI / 180)});
+    // Everything moved, another selected with a longer name, no sun, no track.
+    MapScene second = sceneWith({{"AO-7", -50, 25, 1500, 10, MapMark::Visible},
+                                 {"OSCAR 7 (AO-7) LONG", 110, -68, 1300, 5, MapMark::Selected}});
+    QImage target;
+    DrawnTiles drawn;
+    for (const MapScene* scene : {&first, &second, &first, &second}) {
+        renderMap(*scene, background, target, drawn);
+        ASSERT_EQ(target, renderMap(*scene, background));
+        EXPECT_GT(drawn.tiles.markedTiles(), 0);
+    }
+    // Only part of the picture was touched, or nothing is gained.
+    const int tiles = ((kSize.width() + 31) / 32) * ((kSize.height() + 31) / 32);
+    EXPECT_LT(drawn.tiles.markedTiles(), tiles / 2);
+
+    // A new background (the sun moved), or a target changed since, is copied whole.
+    const QImage later = texturedMap(40);
+    renderMap(second, later, target, drawn);
+    EXPECT_EQ(target, renderMap(second, later));
+    target.fill(Qt::red);
+    renderMap(first, later, target, drawn);
+    EXPECT_EQ(target, renderMap(first, later));
+    // A copy kept by a viewer keeps the drawing it was given.
+    const QImage kept = target;
+    renderMap(second, later, target, drawn);
+    EXPECT_EQ(kept, renderMap(first, later));
+    EXPECT_EQ(target, renderMap(second, later));
 }
 
 TEST(DayNight, TheNightSideIsDarkerAlongAParallelWithATwilightBetween) {
