@@ -6,8 +6,10 @@
 #include "core/sky_store.h"
 #include "core/tracking_state.h"
 #include "orbit/day_instant.h"
+#include "orbit/element_import.h"
 #include "orbit/element_store.h"
 #include "orbit/keplers.h"
+#include "orbit/private_element_store.h"
 #include "orbit/time_routines.h"
 #include "sky/day_night.h"
 #include "sky/horizon_table.h"
@@ -32,6 +34,7 @@ const char* kMapUsage =
     "Usage: orv_kite_tool map --settings FILE --time \"YYYY-MM-DD hh:mm:ss\" --png FILE\n"
     "                         [--type 0|1|2] [--sun] [--threshold DEG] [--width PIXELS]\n"
     "                         [--selected NAME] [--variant 3|4] [--program-dir DIR]\n"
+    "                         [--elements FILE]\n"
     "  Draws the world map as the station does at a map update at that local time (the\n"
     "  station's --time), for the satellites of its store, and writes it as a PNG. Prints\n"
     "  (TSV) each satellite drawn: map position in map units (25 a degree, 9000 across),\n"
@@ -40,7 +43,9 @@ const char* kMapUsage =
     "  --type: 0 the map centred on 154 E, 1 on 0, 2 on 263 E (default: the configuration's\n"
     "  map centre). --threshold: the lowest elevation drawn (default 0; the filter controls\n"
     "  set -6 and -90). --width: the picture's width (default the map's own, 2048).\n"
-    "  The maps come from the program directory (default ORV_KITE<variant> beside the tool).\n";
+    "  The maps come from the program directory (default ORV_KITE<variant> beside the tool),\n"
+    "  the element sets from the element file the station reads there at start-up (the\n"
+    "  configuration's entry 6) or from --elements FILE.\n";
 
 constexpr double kDegree = M_PI / 180;
 constexpr int kLargestWidth = 8192;
@@ -130,6 +135,32 @@ void printRows(const sky::MapScene& scene, const core::ConfigValues& config) {
                 std::asin(std::clamp(height, -1.0, 1.0)) / kDegree);
 }
 
+// The element sets the station would have: its element file, read as at start-up.
+bool loadStationElements(const ToolArguments& arguments, const std::string& programDir,
+                         const core::ConfigValues& config, orbit::PrivateElementStore& store) {
+    const std::string path =
+        arguments.value("--elements", orbit::elementFilePath(programDir, config.kepPathFile));
+    const orbit::ImportResult result = store.load(path);
+    if (result.status == orbit::ImportStatus::FileMissing) {
+        std::fprintf(stderr, "orv_kite_tool: cannot read the element file %s\n", path.c_str());
+        return false;
+    }
+    if (result.status == orbit::ImportStatus::FileCorrupt)
+        std::fprintf(stderr, "orv_kite_tool: warning: %s; the %d sets before it are used\n",
+                     result.detail.c_str(), result.setsWritten);
+    return true;
+}
+
+// A listed satellite without an element set is never drawn: say which.
+void warnOfListedWithoutElements(const std::vector<std::string>& names,
+                                 const orbit::ElementStore& elements) {
+    std::string line1, line2;
+    for (const auto& name : names)
+        if (!elements.lines(orbit::elementNameOf(name), line1, line2))
+            std::fprintf(stderr, "orv_kite_tool: warning: no element set for %s: not drawn\n",
+                         name.c_str());
+}
+
 } // namespace
 
 int mapCommand(const std::vector<std::string>& words) {
@@ -137,7 +168,7 @@ int mapCommand(const std::vector<std::string>& words) {
     int exitCode = 0;
     if (!argumentsOrUsage(words,
                           {"--settings", "--time", "--type", "--threshold", "--png", "--width",
-                           "--selected", "--variant", "--program-dir"},
+                           "--selected", "--variant", "--program-dir", "--elements", flag("--sun")},
                           kMapUsage, arguments, exitCode))
         return exitCode;
     int variant = 4;
@@ -174,7 +205,10 @@ int mapCommand(const std::vector<std::string>& words) {
     core::TrackingState tracking;
     core::Panel panel;
     int elementsValid = 0, elementsMissing = 0;
-    const orbit::ElementStore elements(*store);
+    orbit::PrivateElementStore privateElements;
+    if (!loadStationElements(arguments, options.programDir, config, privateElements)) return 1;
+    const orbit::ElementStore& elements = privateElements.elements();
+    warnOfListedWithoutElements(names, elements);
     orbit::Keplers keplers(
         orbit::Keplers::Wiring{elements, tracking, panel, {elementsValid, elementsMissing}, [&] {
                                    tracking.dayNumber = time.dayNumber;

@@ -4,10 +4,12 @@
 #include "program_runner.h"
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace orv::test {
 namespace {
@@ -137,6 +139,89 @@ TEST_F(SkyTool, TypedGesturesStartAndStopAutoTrackHeadless) {
     const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_TRUE(lines.back().contains(" auto=off prio=- ring=- ")) << lines.back().toStdString();
+}
+
+} // namespace
+} // namespace orv::test
+
+namespace orv::test {
+namespace {
+
+// The TSV rows of orv_kite_tool map by name, each as its cells.
+std::map<QString, QStringList> mapRows(const ProgramRun& run) {
+    std::map<QString, QStringList> rows;
+    for (const auto& line : run.out.split('\n', Qt::SkipEmptyParts).mid(1)) {
+        const QStringList cells = line.split('\t');
+        rows[cells[0]] = cells;
+    }
+    return rows;
+}
+
+// The map tool reads the station's element file and draws what the station draws: every
+// listed satellite in view, the selected one set apart, the sun; the station, at the same
+// instant, draws as many satellites into its own picture.
+TEST_F(SkyTool, TheMapToolAndTheStationDrawTheSameSatellites) {
+    ASSERT_EQ(tool({"config", "defaults"}).code, 0);
+    const QStringList listed = {"OSCAR 7 (AO-7)", "ISS (ZARYA)", "SAUDISAT 1C (SO-50)",
+                                "JAS-2 (FO-29)", "NO SUCH SAT"};
+    for (const QString& name : listed)
+        ASSERT_EQ(tool({"sat", "new", name, "--digital"}).code, 0);
+    const QString time = "2018-01-21 03:40:00", png = dir.path() + "/tool.png";
+    const QStringList map = {"map", "--time", time, "--png", png, "--width", "1024"};
+
+    ProgramRun everything = tool(QStringList(map) << "--sun"
+                                                  << "--threshold"
+                                                  << "-90"
+                                                  << "--selected" << listed[0]);
+    ASSERT_EQ(everything.code, 0) << everything.err.toStdString();
+    EXPECT_TRUE(everything.out.startsWith("name\tx\ty\tsub_lon\tsub_lat\televation\tstate\n"));
+    EXPECT_TRUE(everything.err.contains("no element set for NO SUCH SAT"))
+        << everything.err.toStdString();
+    const auto rows = mapRows(everything);
+    ASSERT_EQ(rows.size(), 5u) << everything.out.toStdString(); // four satellites and the sun
+    EXPECT_EQ(rows.at(listed[0])[6], "selected");
+    EXPECT_EQ(rows.at("sun")[6], "shown");
+    const QImage drawn(png);
+    ASSERT_EQ(drawn.width(), 1024);
+
+    // Drawn again with nothing above the threshold: round every dot (hollow below the
+    // horizon) the pixels were its own.
+    ASSERT_EQ(tool(QStringList(map) << "--sun"
+                                    << "--threshold"
+                                    << "90")
+                  .code,
+              0);
+    const QImage bare(png);
+    for (const auto& [name, cells] : rows) {
+        if (name == "sun") continue;
+        const QPoint dot(int(cells[1].toDouble() * drawn.width() / 9000),
+                         int(cells[2].toDouble() * drawn.height() / 4450));
+        int changed = 0;
+        for (int dy = -4; dy <= 4; ++dy)
+            for (int dx = -4; dx <= 4; ++dx)
+                changed += drawn.pixel(dot + QPoint(dx, dy)) != bare.pixel(dot + QPoint(dx, dy));
+        EXPECT_GT(changed, 8) << name.toStdString();
+    }
+
+    // Above the horizon only, as the station draws at first.
+    const ProgramRun inView = tool(map);
+    ASSERT_EQ(inView.code, 0);
+    int above = 0;
+    for (const auto& [name, cells] : rows)
+        above += name != "sun" && cells[5].toDouble() >= 0;
+    EXPECT_EQ(mapRows(inView).size(), size_t(above));
+    QProcess station;
+    station.setProcessEnvironment(cleanEnvironment(settings));
+    // The station's first map update comes some seconds after the start.
+    station.start(orv::test::station(4), {"--headless", "--simulate", "--time", time, "--for", "12",
+                                          "--map-png", dir.path() + "/station.png"});
+    ASSERT_TRUE(station.waitForFinished(30000));
+    const QStringList status =
+        QString::fromUtf8(station.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(status.isEmpty());
+    EXPECT_TRUE(status.back().endsWith(QString(" map_sats=%1").arg(above)))
+        << status.back().toStdString();
+    EXPECT_EQ(QImage(dir.path() + "/station.png").width(), 2048);
 }
 
 } // namespace
