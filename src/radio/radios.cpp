@@ -52,7 +52,9 @@ Radios::Radios(RadiosWiring wiring, RadiosHooks hooks)
                           [this] { pass_.showPlan(); }, [this] { pass_.showDoppler(); },
                           [this] { controls_.releaseInhibits(); }}),
       controls_(RadioControlsWiring{state_, doppler_, link_, dispatch_, wiring.panel, wiring.waits},
-                RadioControlsHooks{[this] { return pttEnabled(); }}) {}
+                RadioControlsHooks{[this] { return pttEnabled(); }}),
+      beacon_(plan_, wiring.panel,
+              BeaconHooks{hooks_.satelliteSelected, [this] { pass_.showPlan(); }}) {}
 
 void Radios::bind(core::Panel& panel) {
     // The retune lamps: blue and red at rest, green while a link was just retuned.
@@ -64,6 +66,8 @@ void Radios::bind(core::Panel& panel) {
     panel.setVisible("dngrn", false);
     tuning_.bind(panel);
     controls_.bind(panel);
+    beacon_.bind(panel);
+    panel.bind("lbl_freq_reset", core::Gesture::Click, [this](int) { lbl_freq_reset_Click(); });
     panel.bind("lbl_refresh", core::Gesture::DblClick,
                [this](int) { link_.whenIdle([this] { lbl_refresh_DblClick(); }); });
 }
@@ -85,6 +89,7 @@ void Radios::applySatellite() {
     doppler_.passRan = false;
     doppler_.uplinkRefusal.clear();
     doppler_.downlinkRefusal.clear();
+    beacon_.reset();
     showModes();
 }
 
@@ -131,6 +136,16 @@ void Radios::lbl_refresh_DblClick() {
     doppler_.downlinkPending = true;
     doppler_.uplinkPending = true;
     if (timerWasActive) hooks_.startLoopTimer();
+}
+
+// What the knob, the step buttons and the beacon moved goes back to the record's
+// values; the next Doppler pass retunes the radios there.
+void Radios::lbl_freq_reset_Click() {
+    if (hooks_.satelliteSelected()) plan_ = planFromSatellite(wiring_.satellite);
+    beacon_.reset();
+    tuning_.resetKnobRate();
+    tuning_.clear_knobs();
+    wiring_.panel.setVisible("lbl_local_msg", false);
 }
 
 void Radios::resetSelectionDisplays() {

@@ -10,6 +10,7 @@
 #include "core/station_state.h"
 #include "core/tracking_state.h"
 #include "platform/waits.h"
+#include "radio/beacon_tuning.h"
 #include "radio/doppler_pass.h"
 #include "radio/doppler_state.h"
 #include "radio/frequency_plan.h"
@@ -75,6 +76,8 @@ public:
     void frequency() { pass_.frequency(); }
     void shut_down_radios() { dispatch_.shut_down_radios(); }
     void lbl_refresh_DblClick();
+    // The frequency panel back to the record's plan, the knob at rest at its first rate.
+    void lbl_freq_reset_Click();
     void clear_knobs() { tuning_.clear_knobs(); }
     void resetTuningControls() { tuning_.resetTuningControls(); }
     void resetForSelection() { controls_.resetForSelection(); }
@@ -91,6 +94,7 @@ public:
     IcomFamily& icom() { return families_.icom(); }
     RadioFamilies& families() { return families_; }
     TuningControls& tuning() { return tuning_; }
+    BeaconTuning& beacon() { return beacon_; }
     RadioControls& controls() { return controls_; }
     DopplerPass& pass() { return pass_; }
 
@@ -122,6 +126,7 @@ private:
     DopplerPass pass_;
     TuningControls tuning_;
     RadioControls controls_;
+    BeaconTuning beacon_;
 };
 
 } // namespace orv::radio

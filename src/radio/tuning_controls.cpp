@@ -106,6 +106,11 @@ void TuningControls::resetTuningControls() {
     showRate();
 }
 
+void TuningControls::resetKnobRate() {
+    knobRate_ = kInitialKnobRate;
+    showRate();
+}
+
 void TuningControls::lbl_Base_DblClick() {
     auto& panel = wiring_.panel;
     if (wiring_.plan.transponder < 0.000001) {

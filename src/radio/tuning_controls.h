@@ -42,6 +42,7 @@ public:
     void lbl_fraq1_Click();    // one rate down
     void clear_knobs();
     void resetTuningControls();
+    void resetKnobRate();
     void lbl_Base_DblClick();
     void lbl_UpText_DblClick();
     void lbl_UpText_Click();

@@ -40,6 +40,7 @@ Station::Station(SettingsStore& store, StationPlatform platform, StationOptions 
     });
     bindGestures();
     bindSatelliteGestures();
+    bindPanelFieldGestures();
     registerEditorGestures();
     bindSkyGestures();
     bindMapGestures();

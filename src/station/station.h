@@ -192,6 +192,13 @@ public:
     void txt_entre_KeyPress(int key);
     void lbl_sat_name_Click();
     void lbl_Up_read_DblClick();
+    // The mean-anomaly suffix of the selected name: up (and refresh) / down.
+    void lbl_Uplinlkmain_DblClick();
+    void lbl_Downlinkmain_Click();
+    // The elevation-sign test of the rotator drive: start / end.
+    void lbl_track_Click();
+    void lbl_Testtrak_Click();
+    void Text2_Click();
     void GetSatCfg(const std::string& name);
     // Selects `name` as a typed name is selected (false, with message 3, when the element
     // set has no lines for it): the next tick takes it over.
@@ -297,6 +304,8 @@ private:
 
     void bindGestures();
     void bindSatelliteGestures();
+    void bindPanelFieldGestures();
+    void renameSelection(const std::string& name);
     void registerEditorGestures();
     // The selected satellite's element set: its age at the station clock, in days.
     std::optional<double> selectedElementAge() const;

@@ -143,6 +143,9 @@ constexpr std::array kLayout = std::to_array<FieldPlacement>({
      true},
     {"lbl_ptt_on", B::Frequency, {9, 1, 2}, K::Action, L::Lamp, "PTT  TX", "Click to receive",
      true},
+    {"lbl_beacon", B::Frequency, {9, 3}, K::Action, L::Plain, "Beacon",
+     "Dbl click to tune the downlink to the satellite's beacon; click to return to the previous "
+     "downlink"},
     {"lbl_down_read", B::Frequency, {9, 4, 2}, K::Action, L::Plain, "Read in Dnlink",
      "Double click this button to read the Downlink frequency into ORV_KITE."},
     {"lbl_fdt_read", B::Frequency, {10, 3}, K::Action, L::Plain, "Read the dial",
