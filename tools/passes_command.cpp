@@ -6,10 +6,10 @@
 #include "orbit/element_set.h"
 #include "orbit/plan13.h"
 #include "sky/horizon_table.h"
+#include "sky/pass_schedule.h"
 #include "tools/commands.h"
 #include "tools/orbit_tool_common.h"
 
-#include <cmath>
 #include <cstdio>
 #include <optional>
 
@@ -32,112 +32,28 @@ const char* kPassesUsage =
     "  azimuth (\"-\" when it never is), and a last column hidden_s gives the seconds of\n"
     "  the pass spent behind it.\n";
 
-constexpr double kSecond = 1 / 86400.0;
-// Coarse scan step: shorter than any pass worth listing above a low orbit's horizon.
-constexpr double kScanStep = 20 * kSecond;
 constexpr double kLongestWindowDays = 366;
-
-struct Sky {
-    const orbit::Plan13& orbit;
-    const orbit::StationModel& station;
-    const sky::HorizonTable* horizon = nullptr; // with --settings and entry 32 YES
-
-    // False on a numeric fault at `day`.
-    bool look(double day, orbit::Observation& seen) const {
-        orbit::SatelliteState state;
-        return orbit.at(day, {}, state) && orbit::observe(station, state, seen);
-    }
-    double elevation(double day) const {
-        orbit::Observation seen;
-        return look(day, seen) ? seen.elevation : -90;
-    }
-};
-
-// The first whole second in (below, above] at which the elevation is at least `minimum`,
-// given that it is below at `below` and not below at `above`.
-double crossing(const Sky& sky, double below, double above, double minimum, bool rising) {
-    below = std::round(below * 86400) / 86400;
-    above = std::round(above * 86400) / 86400;
-    while (above - below > 1.5 * kSecond) {
-        const double middle = std::round((below + above) / 2 * 86400) / 86400;
-        ((sky.elevation(middle) >= minimum) == rising ? above : below) = middle;
-    }
-    return rising ? above : below;
-}
-
-// The highest point near the best coarse sample, to the second (golden-section search).
-double highest(const Sky& sky, double from, double to) {
-    constexpr double kRatio = 0.6180339887498949;
-    double a = from, b = to;
-    double c = b - kRatio * (b - a), d = a + kRatio * (b - a);
-    double fc = sky.elevation(c), fd = sky.elevation(d);
-    while (b - a > kSecond) {
-        if (fc > fd) {
-            b = d, d = c, fd = fc;
-            c = b - kRatio * (b - a);
-            fc = sky.elevation(c);
-        } else {
-            a = c, c = d, fc = fd;
-            d = a + kRatio * (b - a);
-            fd = sky.elevation(d);
-        }
-    }
-    return std::round((a + b) / 2 * 86400) / 86400;
-}
 
 std::string timeText(double day) {
     return orbit::utcInstantText(orbit::utcOfDay(day), false);
 }
 
-// When the satellite is clear of the horizon table within a pass, to the second.
-struct ClearSpan {
-    std::optional<double> first, last;
-    int hiddenSeconds = 0;
-};
-
-ClearSpan clearSpan(const Sky& sky, double aos, double los) {
-    ClearSpan span;
-    for (double t = aos; t <= los + kSecond / 2; t += kSecond) {
-        orbit::Observation seen;
-        const bool hidden =
-            !sky.look(t, seen) || sky.horizon->hidesOnMap(seen.azimuth, seen.elevation);
-        if (hidden) {
-            ++span.hiddenSeconds;
-            continue;
-        }
-        if (!span.first) span.first = t;
-        span.last = t;
-    }
-    return span;
-}
-
-void printPass(const Sky& sky, double aos, double los, double peakFrom, double peakTo,
-               bool withHidden) {
-    const double peak = highest(sky, peakFrom, peakTo);
-    int hidden = 0;
-    std::optional<double> from = aos, to = los;
-    if (sky.horizon) {
-        const ClearSpan span = clearSpan(sky, aos, los);
-        from = span.first, to = span.last, hidden = span.hiddenSeconds;
-    }
-    orbit::Observation atAos, atPeak, atLos;
-    sky.look(peak, atPeak);
+void printPass(const sky::PassSky& sky, const sky::Pass& pass, bool withHidden) {
+    orbit::Observation atPeak;
+    sky.look(pass.peak, atPeak);
     std::string aosText = "-", aosAzimuth = "-", losText = "-", losAzimuth = "-";
     char number[32];
-    if (from && to) {
-        sky.look(*from, atAos);
-        sky.look(*to, atLos);
-        aosText = timeText(*from), losText = timeText(*to);
-        std::snprintf(number, sizeof number, "%.1f", atAos.azimuth);
+    if (pass.clearFrom && pass.clearTo) {
+        aosText = timeText(*pass.clearFrom), losText = timeText(*pass.clearTo);
+        std::snprintf(number, sizeof number, "%.1f", pass.aosAzimuth);
         aosAzimuth = number;
-        std::snprintf(number, sizeof number, "%.1f", atLos.azimuth);
+        std::snprintf(number, sizeof number, "%.1f", pass.losAzimuth);
         losAzimuth = number;
     }
-    const double duration = from && to ? std::round((*to - *from) * 86400) : 0;
     std::printf("%s\t%s\t%s\t%.1f\t%s\t%s\t%.0f", aosText.c_str(), aosAzimuth.c_str(),
-                timeText(peak).c_str(), atPeak.elevation, losText.c_str(), losAzimuth.c_str(),
-                duration);
-    if (withHidden) std::printf("\t%d", hidden);
+                timeText(pass.peak).c_str(), atPeak.elevation, losText.c_str(), losAzimuth.c_str(),
+                pass.durationSeconds());
+    if (withHidden) std::printf("\t%d", pass.hiddenSeconds);
     std::printf("\n");
 }
 
@@ -201,32 +117,14 @@ int passesCommand(const std::vector<std::string>& words) {
         return 1;
     }
 
-    const Sky sky{orbit, station, horizon ? &*horizon : nullptr};
+    const sky::PassSky sky{orbit, station, horizon ? &*horizon : nullptr};
     const double start = orbit::dayOfUtc(from), end = start + days;
     warnOfOldElements(store, name, start);
     std::printf(
         "aos_utc\taos_azimuth\tmax_utc\tmax_elevation\tlos_utc\tlos_azimuth\tduration_s%s\n",
         withSettings ? "\thidden_s" : "");
-    bool up = sky.elevation(start) >= minimum;
-    double aos = start, best = start, bestElevation = -90;
-    for (double t = start, previous = start; previous < end; previous = t, t += kScanStep) {
-        const double now = std::fmin(t, end);
-        const double elevation = sky.elevation(now);
-        const bool visible = elevation >= minimum;
-        if (visible && !up) {
-            aos = crossing(sky, previous, now, minimum, true);
-            bestElevation = -90;
-        }
-        if (visible && elevation > bestElevation) best = now, bestElevation = elevation;
-        if (!visible && up)
-            printPass(sky, aos, crossing(sky, previous, now, minimum, false),
-                      std::fmax(aos, best - kScanStep), best + kScanStep, withSettings);
-        up = visible;
-        if (now >= end) break;
-    }
-    if (up)
-        printPass(sky, aos, end, std::fmax(aos, best - kScanStep), std::fmin(end, best + kScanStep),
-                  withSettings);
+    for (const sky::Pass& pass : sky::findPasses(sky, start, end, minimum))
+        printPass(sky, pass, withSettings);
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include "ui/config_dialog.h"
 #include "ui/map_widget.h"
 #include "ui/panel_widgets.h"
+#include "ui/pass_view.h"
 #include "ui/satellite_dialog.h"
 #include "ui/sky_dialogs.h"
 #include "ui/window_geometry.h"
@@ -145,7 +146,10 @@ void MainWindow::build() {
     static_cast<QVBoxLayout*>(frequencies->layout())
         ->insertWidget(1, buildBlock(PanelBlock::Knobs));
     addColumn({frequencies, buildBlock(PanelBlock::Box)}, 4);
-    addColumn({buildBlock(PanelBlock::Map), buildBlock(PanelBlock::Rotator)}, 4);
+    passView_ = new PassView(station_);
+    addColumn({mapBesidePassView(buildBlock(PanelBlock::Map), passView_),
+               buildBlock(PanelBlock::Rotator)},
+              4);
     setCentralWidget(central);
 
     core::Panel& panel = station_.panel();

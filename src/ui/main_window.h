@@ -18,6 +18,7 @@ namespace orv::ui {
 
 class ConfigDialog;
 class MapWidget;
+class PassView;
 class SatelliteDialog;
 class HorizonDialog;
 class PriorityDialog;
@@ -39,6 +40,8 @@ public:
     QWidget* mapArea() const { return mapArea_; }
     void setMapWidget(QWidget* map);
     MapWidget* mapView() const { return mapView_; }
+    // The pass view, on a tab beside the map.
+    PassView* passView() const { return passView_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,6 +61,7 @@ private:
     QWidget* mapArea_ = nullptr;
     QWidget* mapWidget_ = nullptr;
     MapWidget* mapView_ = nullptr;
+    PassView* passView_ = nullptr;
     QLabel* knobTarget_ = nullptr;
     ConfigDialog* configDialog_ = nullptr;
     SatelliteDialog* satelliteDialog_ = nullptr;

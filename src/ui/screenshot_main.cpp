@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
+#include <QTabWidget>
 #include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
@@ -189,6 +190,13 @@ int main(int argc, char** argv) {
     std::printf("window %dx%d, least %dx%d\n", window.width(), window.height(),
                 window.minimumSizeHint().width(), window.minimumSizeHint().height());
     int failures = save(&window, out.filePath(QStringLiteral("main_window.png"))) ? 0 : 1;
+    // The pass view shares the map's place, on the tab beside it.
+    if (auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("mapTabs"))) {
+        tabs->setCurrentIndex(1);
+        runEventsFor(0.5);
+        failures += save(&window, out.filePath(QStringLiteral("pass_view.png"))) ? 0 : 1;
+        tabs->setCurrentIndex(0);
+    }
     writeFields(station.panel(), out.filePath(QStringLiteral("panel_fields.tsv")));
     failures += shootEditors(station.panel(), out);
     station.cmd_Bye_Click();
