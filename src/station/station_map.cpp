@@ -216,7 +216,7 @@ void Station::bindMapGestures() {
         {"lbl_sun_off", &Station::lbl_sun_off_Click},
     };
     for (const auto& [name, handler] : clicks)
-        panel_.bind(name, Gesture::Click, [this, handler](int) { (this->*handler)(); });
+        panel_.bind(name, Gesture::Click, [this, method = handler](int) { (this->*method)(); });
     // A typed or scripted click carries its map position packed into one number.
     panel_.bind("Picture1", Gesture::MouseDown, [this](int packed) {
         const sky::MapPoint at = sky::unpackMapClick(packed);
