@@ -81,7 +81,7 @@ void RotatorDrive::park() {
         links_.panel.setVisible("lbl_maplogo", true);
         sendStopFrame();
     }
-    links_.panel.setCaption("lbl_rot", "Rotators Free");
+    showRotatorsFree();
     state_.parkRequest = 0;
     state_.suspended = 0;
     state_.parking = 0;

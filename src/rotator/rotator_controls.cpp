@@ -98,7 +98,8 @@ void RotatorDrive::lbl_calib_DblClick() {
     for (const char* shown : {"lbl_calaz", "lbl_calel", "txt_calib"})
         panel.setVisible(shown, true);
     calibrationLoop();
-    panel.setCaption("lbl_rot", "Rotators");
+    // Nothing was sent while calibrating: the rotators are free.
+    showRotatorsFree();
 }
 
 // Shows the raw counts, not averaged, until the operator clicks Restore.

@@ -158,6 +158,8 @@ private:
     void moveElevation();
     void clearParallelOneShots();
     void sendStopFrame();
+    // No move in flight: the state word at rest, no longer in the colour of a move.
+    void showRotatorsFree();
     void putParkTargets(int azCount, int elCount);
     bool parkRound(int azTarget, int elTarget);
     RotatorCounts standing() const;

@@ -181,8 +181,13 @@ void RotatorDrive::ele_timer_Timer() {
 
 void RotatorDrive::rot_timer_Timer() {
     rot_timer_.stop();
-    links_.panel.setCaption("lbl_rot", "Rotators Free");
+    showRotatorsFree();
     sendStopFrame();
+}
+
+void RotatorDrive::showRotatorsFree() {
+    links_.panel.setCaption("lbl_rot", "Rotators Free");
+    links_.panel.setForeColor("lbl_rot", core::colour::kDefault);
 }
 
 // The stopped LEDs and the frame that lets both rotators go.

@@ -4,6 +4,7 @@
 
 #include "core/messages.h"
 #include "core/satellite_editor.h"
+#include "core/tracking_source.h"
 #include "dde/dde_link.h"
 #include "orbit/element_controls.h"
 #include "orbit/element_store.h"
@@ -225,8 +226,13 @@ void Station::mask_set() {
     loop_.maskSet = 1;
     for (const char* name : kMaskedControls)
         panel_.setVisible(name, false);
-    panel_.setCaption("Mask1", "Under DDE control.  Background Monitoring                     " +
-                                   std::string(20, ' '));
+    // The caption says a tracking program is in control: stand-alone, none is.
+    const TrackingSource* source = trackingSource(loop_.trackingSource);
+    panel_.setCaption("Mask1",
+                      source && source->linkedProgram
+                          ? "Under DDE control.  Background Monitoring                     " +
+                                std::string(20, ' ')
+                          : std::string());
 }
 
 void Station::mask_reset() {

@@ -267,7 +267,7 @@ TEST(RotatorDrive, CalibrationShowsRawCountsUntilRestore) {
     EXPECT_EQ(shown[2], std::to_string(f.box->azimuthCount()));
     EXPECT_EQ(f.panel.caption("lbl_calel"), std::to_string(f.box->elevationCount()));
     EXPECT_EQ(f.panel.caption("lbl_calib"), "Calibrate");
-    EXPECT_EQ(f.panel.caption("lbl_rot"), "Rotators");
+    EXPECT_EQ(f.panel.caption("lbl_rot"), "Rotators Free");
     EXPECT_TRUE(f.panel.visible("lbl_Azfed"));
     EXPECT_FALSE(f.panel.visible("txt_calib"));
     EXPECT_EQ(f.loopTimerEnabled, (std::vector<bool>{false, true}));

@@ -286,3 +286,25 @@ TEST(PanelFields, HintsHideWhenClickedAndText2CancelsThePendingRequests) {
     EXPECT_EQ(s.station->loop().refreshRequest, 0);
     EXPECT_EQ(s.station->loop().meanAnomalyRequest, 0);
 }
+
+TEST(PanelFields, StandAloneTheMaskSaysNothingOfATrackingProgram) {
+    SimulatedStation s;
+    s.tick(2);
+    EXPECT_EQ(s.station->loop().trackingSource, 1);
+    EXPECT_EQ(s.station->loop().maskSet, 1); // no satellite: the tuning controls are covered
+    EXPECT_FALSE(s.panel().visible("Knob1"));
+    EXPECT_EQ(s.panel().caption("Mask1"), "");
+}
+
+TEST(PanelFields, TheRotatorStateWordFollowsTheMovesOfTheDrive) {
+    SimulatedStation s;
+    s.doubles.clock.advanceMs(-10 * 60 * 1000); // AO-40 is up: the rotators are sent there
+    s.select("AO-40");
+    s.tick(4);
+    ASSERT_GT(s.station->rotatorDrive().state().movesSent, 0);
+    EXPECT_EQ(s.panel().caption("lbl_rot"), "Rotators Active");
+    EXPECT_EQ(s.panel().field("lbl_rot").foreColor, core::colour::kRed);
+    s.station->rotatorDrive().rot_timer_Timer(); // the stop frame after the last move
+    EXPECT_EQ(s.panel().caption("lbl_rot"), "Rotators Free");
+    EXPECT_EQ(s.panel().field("lbl_rot").foreColor, core::colour::kDefault);
+}
