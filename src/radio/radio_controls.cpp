@@ -20,7 +20,6 @@ void RadioControls::bind(core::Panel& panel) {
     panel.bind("lbl_ptt_off", Gesture::Click, [this](int) { lbl_ptt_off_Click(); });
     panel.bind("lbl_ptt_on", Gesture::Click, [this](int) { lbl_ptt_on_Click(); });
     panel.bind("lbl_down_read", Gesture::DblClick, [this](int) { lbl_down_read_DblClick(); });
-    panel.bind("lbl_fdt_read", Gesture::DblClick, [this](int) { lbl_down_read_DblClick(); });
     panel.bind("lbl_get_dnfreq", Gesture::DblClick, [this](int) { lbl_get_dnfreq_DblClick(); });
 }
 

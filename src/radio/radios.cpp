@@ -68,6 +68,7 @@ void Radios::bind(core::Panel& panel) {
     controls_.bind(panel);
     beacon_.bind(panel);
     panel.bind("lbl_freq_reset", core::Gesture::Click, [this](int) { lbl_freq_reset_Click(); });
+    panel.bind("lbl_fdt", core::Gesture::DblClick, [this](int) { lbl_fdt_DblClick(); });
     panel.bind("lbl_refresh", core::Gesture::DblClick,
                [this](int) { link_.whenIdle([this] { lbl_refresh_DblClick(); }); });
 }
@@ -146,6 +147,14 @@ void Radios::lbl_freq_reset_Click() {
     tuning_.resetKnobRate();
     tuning_.clear_knobs();
     wiring_.panel.setVisible("lbl_local_msg", false);
+}
+
+// The operator tunes on the radio and double-clicks: the dial is read back into the
+// plan, and the Doppler correction carries on from there. The knob lets the downlink
+// go, so the next turn of it does not pull the downlink back.
+void Radios::lbl_fdt_DblClick() {
+    if (tuning_.knobTarget() == kKnobDownlink) tuning_.selectKnobTarget(kKnobNone);
+    controls_.lbl_down_read_DblClick();
 }
 
 void Radios::resetSelectionDisplays() {

@@ -78,6 +78,8 @@ public:
     void lbl_refresh_DblClick();
     // The frequency panel back to the record's plan, the knob at rest at its first rate.
     void lbl_freq_reset_Click();
+    // Remote full Doppler tuning: the downlink radio's dial, not the knob, sets the downlink.
+    void lbl_fdt_DblClick();
     void clear_knobs() { tuning_.clear_knobs(); }
     void resetTuningControls() { tuning_.resetTuningControls(); }
     void resetForSelection() { controls_.resetForSelection(); }

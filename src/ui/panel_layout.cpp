@@ -109,8 +109,6 @@ constexpr std::array kLayout = std::to_array<FieldPlacement>({
      " Ground Station's Transmitter Doppler Corrected Up Link frequency", false, kFrequencySample},
     {"lbl_fdt2x", B::Frequency, {3, 3}, K::Action, L::Plain, "Local tuning",
      "Dbl click: the large knob tunes the downlink here (local full Doppler tuning)"},
-    {"lbl_fdt", B::Frequency, {3, 3}, K::Action, L::Plain, "Remote tuning",
-     "Dbl click: tune the downlink on the radio's dial (remote full Doppler tuning)", true},
     {"lbl_DnDop", B::Frequency, {3, 4}, K::Label, L::Readout, "",
      "Ground Station's Received Doppler corrected frequency", false, kFrequencySample},
     {"lb_upcnvtr", B::Frequency, {4, 1}, K::Action, L::Readout, "", "Up Convertor L.O. Frequency",
@@ -148,8 +146,9 @@ constexpr std::array kLayout = std::to_array<FieldPlacement>({
      "downlink"},
     {"lbl_down_read", B::Frequency, {9, 4, 2}, K::Action, L::Plain, "Read in Dnlink",
      "Double click this button to read the Downlink frequency into ORV_KITE."},
-    {"lbl_fdt_read", B::Frequency, {10, 3}, K::Action, L::Plain, "Read the dial",
-     "Dbl click to read the downlink radio's dial"},
+    {"lbl_fdt", B::Frequency, {10, 3}, K::Action, L::Plain, "Remote tuning",
+     "Tune the downlink on the radio's dial, then dbl click: the Doppler correction carries on "
+     "from there (remote full Doppler tuning)"},
     {"lbl_get_dnfreq", B::Frequency, {10, 4, 2}, K::Action, L::Plain, "Get DnLink",
      "Tune the radio's dial to the desired frequency and then Double Click this box"},
     // Shown while a linked program supplies the positions, when the knobs are hidden.

@@ -142,7 +142,7 @@ TEST(Dispatch, ReadBackByDownlinkRadio) {
     f.useRadios(14, 14);
     f.radios->frequency();
     f.sent.clear();
-    f.panel.gesture("lbl_fdt_read", core::Gesture::DblClick);
+    f.panel.gesture("lbl_fdt", core::Gesture::DblClick);
     ASSERT_FALSE(f.payloads().empty());
     EXPECT_EQ(f.payloads().front(), civ(0x42, 0x07, {0xD1})); // read where it is tuned
     EXPECT_EQ(f.radios->doppler().retuneBoth, 1);

@@ -97,6 +97,7 @@ constexpr Row kGestureTable[] = {
     {"lbl_freq_reset", Gesture::Click},
     {"lbl_UpText", Gesture::DblClick},
     {"lbl_UpText", Gesture::Click},
+    {"lbl_fdt", Gesture::DblClick},
     {"lbl_fdt2x", Gesture::DblClick},
     {"lbl_track", Gesture::Click},
     {"lbl_Testtrak", Gesture::Click},

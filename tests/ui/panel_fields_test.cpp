@@ -86,11 +86,12 @@ struct SimulatedStation {
     core::Panel& panel() { return station->panel(); }
     sim::SimulatedBox& box() { return station->simulatedHardware()->box(); }
     // The simulated downlink radio's dial, MHz.
-    double downlinkDial() {
+    uint64_t& downlinkDialHz() {
         auto* family = static_cast<sim::CivRadioFamily*>(box().radioPort(2).family("CI-V"));
-        const sim::CivRadioState& radio = family->radio(kIc471);
-        return static_cast<double>(radio.dials[static_cast<size_t>(radio.vfo)].hz) / 1e6;
+        sim::CivRadioState& radio = family->radio(kIc471);
+        return radio.dials[static_cast<size_t>(radio.vfo)].hz;
     }
+    double downlinkDial() { return static_cast<double>(downlinkDialHz()) / 1e6; }
     // Frames the box took while `gesture` ran.
     int framesDuring(const std::function<void()>& gesture) {
         const int before = box().framesReceived();
@@ -307,4 +308,21 @@ TEST(PanelFields, TheRotatorStateWordFollowsTheMovesOfTheDrive) {
     s.station->rotatorDrive().rot_timer_Timer(); // the stop frame after the last move
     EXPECT_EQ(s.panel().caption("lbl_rot"), "Rotators Free");
     EXPECT_EQ(s.panel().field("lbl_rot").foreColor, core::colour::kDefault);
+}
+
+TEST(PanelFields, RemoteTuningTakesTheDownlinkFromTheRadiosDial) {
+    SimulatedStation s;
+    s.select("AO-40");
+    s.panel().gesture("lbl_linkdn", Gesture::DblClick); // the knob had the downlink
+    s.tick(4);
+    ASSERT_NEAR(s.downlinkDial(), kBaseDownlinkMHz, kDopplerMarginMHz);
+
+    // The operator turns the radio's dial up 20 kHz, then double-clicks.
+    s.downlinkDialHz() += 20000;
+    const double turnedTo = s.downlinkDial();
+    s.panel().gesture("lbl_fdt", Gesture::DblClick);
+    EXPECT_NEAR(s.station->radios().plan().downlink, kBaseDownlinkMHz + 0.020, 0.0002);
+    EXPECT_EQ(s.station->radios().tuning().knobTarget(), 0);
+    s.tick(10);
+    EXPECT_NEAR(s.downlinkDial(), turnedTo, 0.0002); // the dial stays where it was turned
 }
