@@ -25,6 +25,7 @@ void PositionAverage::add(int azimuthCount, int elevationCount) {
     if (readings_ == kReadingsPerAverage) {
         azAverage_ = azSum_ / kReadingsPerAverage;
         elAverage_ = elSum_ / kReadingsPerAverage;
+        ++averagesTaken_;
     }
     if (readings_ >= kReadingsPerAverage || readings_ > kReadingsLimit)
         azSum_ = elSum_ = readings_ = 0;

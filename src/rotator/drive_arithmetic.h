@@ -15,6 +15,8 @@ public:
     void add(int azimuthCount, int elevationCount);
     int azimuth() const { return azAverage_; }
     int elevation() const { return elAverage_; }
+    // How many averages of four have been taken.
+    int averagesTaken() const { return averagesTaken_; }
     // A position read outside the averaging (a park): it stands, and the next average
     // starts afresh from the readings after it.
     void set(int azimuthCount, int elevationCount) {
@@ -26,6 +28,7 @@ public:
 private:
     int azSum_ = 0, elSum_ = 0, readings_ = 0;
     int azAverage_ = 0, elAverage_ = 0;
+    int averagesTaken_ = 0;
 };
 
 // True when a count lies on the travel, 0 to 1023.

@@ -88,6 +88,15 @@ void RotatorDrive::takeReading() {
         return;
     }
     state_.average.add(links_.box.azimuthCount(), links_.box.elevationCount());
+    watchTurning();
+}
+
+void RotatorDrive::watchTurning() {
+    if (state_.average.averagesTaken() == averagesWatched_) return;
+    averagesWatched_ = state_.average.averagesTaken();
+    azTurning_.averaged(state_.average.azimuth());
+    elTurning_.averaged(state_.average.elevation());
+    showDriveLamps();
 }
 
 void RotatorDrive::computeDriveAngles() {

@@ -14,6 +14,7 @@
 #include "rotator/interface_box.h"
 #include "rotator/pass_analysis.h"
 #include "rotator/rotator_format.h"
+#include "rotator/turning_watch.h"
 
 #include <QTimer>
 #include <functional>
@@ -160,6 +161,9 @@ private:
     void sendStopFrame();
     // No move in flight: the state word at rest, no longer in the colour of a move.
     void showRotatorsFree();
+    // The drive lamps: green while a target has just gone out or the axis is seen turning.
+    void showDriveLamps();
+    void watchTurning();
     void putParkTargets(int azCount, int elCount);
     bool parkRound(int azTarget, int elTarget);
     RotatorCounts standing() const;
@@ -177,6 +181,8 @@ private:
     RotatorTiming timing_;
     RotatorDriveState state_;
     QTimer az_timer_, ele_timer_, rot_timer_, park1_;
+    TurningWatch azTurning_, elTurning_;
+    int averagesWatched_ = 0;
     int parkWaitFlag_ = 0;
     bool keepRadios_ = false;
 };

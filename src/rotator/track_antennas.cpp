@@ -166,17 +166,27 @@ void RotatorDrive::clearParallelOneShots() {
 }
 
 void RotatorDrive::az_timer_Timer() {
-    links_.panel.setVisible("redled", true);
-    links_.panel.setVisible("grnled", false);
     if (!serialBox()) clearParallelOneShots();
     az_timer_.stop();
+    showDriveLamps();
 }
 
 void RotatorDrive::ele_timer_Timer() {
-    links_.panel.setVisible("redled1", true);
-    links_.panel.setVisible("grnled1", false);
     if (!serialBox()) clearParallelOneShots();
     ele_timer_.stop();
+    showDriveLamps();
+}
+
+// A lamp's time after a move is up: it stays green only while the readings still
+// show the rotator turning.
+void RotatorDrive::showDriveLamps() {
+    auto& panel = links_.panel;
+    const bool azMoving = az_timer_.isActive() || azTurning_.turning();
+    const bool elMoving = ele_timer_.isActive() || elTurning_.turning();
+    panel.setVisible("grnled", azMoving);
+    panel.setVisible("redled", !azMoving);
+    panel.setVisible("grnled1", elMoving);
+    panel.setVisible("redled1", !elMoving);
 }
 
 void RotatorDrive::rot_timer_Timer() {

@@ -326,3 +326,39 @@ TEST(PanelFields, RemoteTuningTakesTheDownlinkFromTheRadiosDial) {
     s.tick(10);
     EXPECT_NEAR(s.downlinkDial(), turnedTo, 0.0002); // the dial stays where it was turned
 }
+
+// The simulated azimuth rotator takes a minute over a long turn: its lamp stays green
+// after the lamp's time is up, as long as the readings show it turning, and goes red
+// once it stands.
+TEST(PanelFields, TheAzimuthLampIsGreenWhileTheRotatorTurns) {
+    SimulatedStation s;
+    s.doubles.clock.advanceMs(-10 * 60 * 1000); // AO-40 is up: the rotators are sent there
+    s.select("AO-40");
+    const auto& rotator = s.box().azimuth();
+    bool sawTurning = false;
+    for (int tick = 0; tick < 40 && !sawTurning; ++tick) {
+        s.tick(1);
+        s.station->rotatorDrive().az_timer_Timer(); // the lamp's time after a move is up
+        s.tick(4);
+        if (rotator.driven() && std::abs(rotator.count() - rotator.target()) > 20) {
+            sawTurning = true;
+            EXPECT_TRUE(s.panel().visible("grnled"));
+            EXPECT_FALSE(s.panel().visible("redled"));
+        }
+    }
+    ASSERT_TRUE(sawTurning) << "the azimuth rotator never had far to go";
+
+    // Once it has arrived and stood for eight readings, the lamp is red.
+    int standing = 0, last = -1, moves = -1;
+    for (int tick = 0; tick < 3000 && standing < 8; ++tick) {
+        s.tick(1);
+        s.station->rotatorDrive().az_timer_Timer();
+        const int sent = s.station->rotatorDrive().state().movesSent;
+        standing = rotator.count() == last && sent == moves ? standing + 1 : 0;
+        last = rotator.count();
+        moves = sent;
+    }
+    ASSERT_EQ(standing, 8) << "the azimuth rotator never stood";
+    EXPECT_TRUE(s.panel().visible("redled"));
+    EXPECT_FALSE(s.panel().visible("grnled"));
+}
