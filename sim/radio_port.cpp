@@ -1,9 +1,11 @@
 #include "sim/radio_port.h"
 
 #include "rotator/serial_wire.h"
+#include "sim/aor_radio.h"
 #include "sim/civ_radio.h"
 #include "sim/ic910_radio.h"
 #include "sim/kenwood_radio.h"
+#include "sim/pcr_radio.h"
 #include "sim/yaesu_radio.h"
 
 #include <algorithm>
@@ -15,6 +17,8 @@ std::vector<std::unique_ptr<RadioFamily>> makeRadioFamilies() {
     families.push_back(std::make_unique<Ic910RadioFamily>()); // before CI-V: it takes 0x60
     families.push_back(std::make_unique<CivRadioFamily>());
     families.push_back(std::make_unique<KenwoodRadioFamily>());
+    families.push_back(std::make_unique<PcrRadioFamily>());   // CR LF
+    families.push_back(std::make_unique<AorRadioFamily>());   // CR alone
     families.push_back(std::make_unique<YaesuRadioFamily>()); // five bytes: after the texts
     return families;
 }

@@ -69,6 +69,7 @@ void Radios::bind(core::Panel& panel) {
     beacon_.bind(panel);
     panel.bind("lbl_freq_reset", core::Gesture::Click, [this](int) { lbl_freq_reset_Click(); });
     panel.bind("lbl_fdt", core::Gesture::DblClick, [this](int) { lbl_fdt_DblClick(); });
+    families_.pcrAor().controls().bind(panel);
     panel.bind("lbl_refresh", core::Gesture::DblClick,
                [this](int) { link_.whenIdle([this] { lbl_refresh_DblClick(); }); });
 }

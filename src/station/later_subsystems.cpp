@@ -41,8 +41,4 @@ void Station::updatePanelForNewSelection() {
     skyNewSelection();
 }
 
-// PCR-1000 receiver: its pending reply and its panel controls.
-void Station::handPendingPcrReply() {}
-void Station::clear_make_pcr1000() {}
-
 } // namespace orv::station

@@ -105,6 +105,7 @@ struct StationOptions {
     std::string simulateFault;
     bool verbose = false;
     std::string mapPng; // written at every map update when set
+    bool acceptEepromCaveat = false; // the PCR-1000's EEPROM warning is answered Yes
 };
 
 // What the view does for the station; every hook is optional.
@@ -381,6 +382,7 @@ private:
     void lbl_refresh_DblClick();
     void resetInhibitAndStepControls();
     void clear_make_pcr1000();
+    void wirePcrReceiver();
     void park();
     void mapping();
     void refreshMapControls();

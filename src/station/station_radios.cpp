@@ -37,6 +37,10 @@ const char* simulatedRadioName(radio::RadioFamily family) {
     case F::Ft1000:
     case F::Vr5000:
         return "Yaesu";
+    case F::Pcr1000:
+        return "PCR-1000";
+    case F::Aor:
+        return "AOR";
     default:
         return nullptr;
     }
@@ -109,6 +113,7 @@ void Station::wireRadios() {
                             currentRecord_, tracking_, boxFrame_, boxReply_, radioLinkTiming_},
         std::move(hooks));
     radios_->bind(panel_);
+    wirePcrReceiver();
 
     statusLine_.add("up", [this] { return radios_->uplinkStatus(); });
     statusLine_.add("dn", [this] { return radios_->downlinkStatus(); });

@@ -116,6 +116,13 @@ constexpr std::array kOptions{
                   o.rigctldRecord = value;
                   return !value.empty();
               }},
+    OptionRow{"--accept-eeprom-caveat", OptionValue::None, "",
+              "answer Yes to the PCR-1000's EEPROM warning (\"EEPROM CAVEAT\"),\n"
+              "which is then not asked again; without it a headless run\n"
+              "takes the warning's default answer, No, which ends the run",
+              [](CommandLine& o, const std::string&, std::string&) {
+                  return o.acceptEepromCaveat = true;
+              }},
     OptionRow{"--verbose", OptionValue::None, "", "log what the simulated box receives",
               [](CommandLine& o, const std::string&, std::string&) { return o.verbose = true; }},
     OptionRow{"--help", OptionValue::None, "", "show this text and end",

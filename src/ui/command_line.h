@@ -19,6 +19,7 @@ struct CommandLine {
     double rate = 1.0;
     double runFor = 0; // seconds; 0 = until ended
     bool verbose = false;
+    bool acceptEepromCaveat = false; // answer Yes to the PCR-1000's EEPROM warning
     std::string mapPng; // write the map here at every map update
     // Network control: the rotator and radio servers, each off unless asked for.
     std::optional<int> rotctldPort;

@@ -122,6 +122,7 @@ int main(int argc, char** argv) {
     stationOptions.mapPng = options.mapPng;
     stationOptions.simulateFault = options.simulateFault;
     stationOptions.verbose = options.verbose;
+    stationOptions.acceptEepromCaveat = options.acceptEepromCaveat;
     station::Station station(*store, {*clock, waits, dialogs, launcher}, stationOptions);
 
     // The network-control servers, when asked for, listen before the first tick; a port
