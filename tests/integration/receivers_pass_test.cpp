@@ -17,6 +17,7 @@
 #include "test_station.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace orv::test {
@@ -218,6 +219,44 @@ TEST(Ar5000Pass, ReadBackThroughTheBox) {
         s.station->cmd_Bye_Click();
         EXPECT_FALSE(ar5000.radio().remote);
     }
+}
+
+// Headless, the warning takes its default answer, No, unless the operator accepted it
+// on the command line.
+TEST(Pcr1000Program, HeadlessTheCaveatIsDeclinedUnlessAccepted) {
+    QTemporaryDir dir;
+    const QString settings = dir.path() + "/settings.sqlite";
+    ASSERT_EQ(runProgram(tool(), {"config", "defaults"}, settings).code, 0);
+    ASSERT_EQ(runProgram(tool(), {"sat", "new", "iss (zarya)", "--digital"}, settings).code, 0);
+    for (const char* field : {"15=FM,15KHZ", "18=34", "19=2"}) {
+        const QStringList assignment = QString(field).split('=');
+        ASSERT_EQ(runProgram(tool(), {"sat", "set", "ISS (ZARYA)", assignment[0], assignment[1]},
+                             settings)
+                      .code,
+                  0);
+    }
+    const auto run = [&](QStringList extra) {
+        QProcess process;
+        process.setProcessEnvironment(cleanEnvironment(settings));
+        process.start(station(4),
+                      QStringList{"--headless", "--simulate", "--verbose", "--for", "4"} + extra);
+        process.write("iss (zarya)\n");
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardError());
+    };
+    const QString declined = run({});
+    EXPECT_TRUE(declined.contains("EEPROM CAVEAT")) << declined.toStdString();
+    EXPECT_TRUE(declined.contains("answered No")) << declined.toStdString();
+    EXPECT_FALSE(declined.contains("PCR-1000 power on")) << declined.toStdString();
+
+    const QString accepted = run({"--accept-eeprom-caveat"});
+    EXPECT_FALSE(accepted.contains("answered No")) << accepted.toStdString();
+    EXPECT_TRUE(accepted.contains("9600 Bd: PCR-1000 power on")) << accepted.toStdString();
+    EXPECT_TRUE(accepted.contains("38400 Bd: PCR-1000 set frequency")) << accepted.toStdString();
+    // Accepted once is accepted for good.
+    const QString later = run({});
+    EXPECT_FALSE(later.contains("EEPROM CAVEAT")) << later.toStdString();
+    EXPECT_TRUE(later.contains("PCR-1000 power on")) << later.toStdString();
 }
 
 // The dry run takes the EEPROM warning as accepted and shows the receivers' frames.

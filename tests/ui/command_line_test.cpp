@@ -11,9 +11,10 @@ namespace {
 using Words = std::vector<std::string>;
 
 TEST(CommandLine, TakesEachOptionInEachSpelling) {
-    const auto options = parseCommandLine({"--headless", "--simulate=garbled@20", "--settings",
-                                           "/tmp/s.sqlite", "--time=2018-01-21 14:26:00", "--rate",
-                                           "4", "--for=90", "--verbose", "demo"});
+    const auto options =
+        parseCommandLine({"--headless", "--simulate=garbled@20", "--settings", "/tmp/s.sqlite",
+                          "--time=2018-01-21 14:26:00", "--rate", "4", "--for=90", "--verbose",
+                          "--accept-eeprom-caveat", "demo"});
     ASSERT_EQ(options.error, "");
     EXPECT_TRUE(options.headless);
     EXPECT_TRUE(options.simulate);
@@ -23,6 +24,8 @@ TEST(CommandLine, TakesEachOptionInEachSpelling) {
     EXPECT_EQ(options.rate, 4);
     EXPECT_EQ(options.runFor, 90);
     EXPECT_TRUE(options.verbose);
+    EXPECT_TRUE(options.acceptEepromCaveat);
+    EXPECT_FALSE(parseCommandLine({"--headless"}).acceptEepromCaveat);
     EXPECT_EQ(options.rest, Words{"demo"});
     EXPECT_TRUE(parseCommandLine({"-h"}).help);
     EXPECT_TRUE(parseCommandLine({"--help"}).help);
