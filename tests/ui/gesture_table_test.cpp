@@ -28,8 +28,6 @@ struct Row {
 };
 
 // The panel's gesture table, row by row, with the hints that hide themselves.
-// Knob2..Knob4, lbl_shift, ch_agc, ch_att and ch_nb (the receiver's controls) are
-// bound with the PCR-1000 and join this table when they are.
 constexpr Row kGestureTable[] = {
     {"txt_entre", Gesture::KeyPress},
     {"lbl_sat_name", Gesture::Click},
@@ -106,6 +104,14 @@ constexpr Row kGestureTable[] = {
     {"lbl_time", Gesture::DblClick},
     {"lbl_about", Gesture::Click},
     {"Knob1", Gesture::Change},
+    // The receiver's controls (PCR-1000).
+    {"Knob2", Gesture::Change},
+    {"Knob3", Gesture::Change},
+    {"Knob4", Gesture::Change},
+    {"lbl_shift", Gesture::Click},
+    {"ch_agc", Gesture::Click},
+    {"ch_att", Gesture::Click},
+    {"ch_nb", Gesture::Click},
     {"Label1", Gesture::Click},
     {"Label4", Gesture::Click},
     {"lbl_finediag", Gesture::Click},
