@@ -238,7 +238,7 @@ void Station::mask_set() {
 void Station::mask_reset() {
     loop_.maskSet = 0;
     for (const char* name : kMaskedControls)
-        panel_.setVisible(name, true);
+        panel_.setVisible(name, !dismissedHints_.contains(name)); // a hint clicked away stays away
     panel_.setCaption("Mask1", "");
 }
 

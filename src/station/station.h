@@ -31,6 +31,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -444,6 +445,7 @@ private:
     std::unique_ptr<dde::DdeLink> ddeLink_;
     std::unique_ptr<StationRemote> remote_;
     bool inMainLoop_ = false;
+    std::set<std::string, std::less<>> dismissedHints_; // hints the operator clicked away
     ViewHooks view_;
     QTimer loopTimer_;
     QTimer ddeTimer_;

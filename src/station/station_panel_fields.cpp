@@ -66,7 +66,10 @@ void Station::bindPanelFieldGestures() {
     panel_.bind("lbl_Testtrak", Gesture::Click, [this](int) { lbl_Testtrak_Click(); });
     panel_.bind("Text2", Gesture::Click, [this](int) { Text2_Click(); });
     for (const char* hint : kSelfHidingHints)
-        panel_.bind(hint, Gesture::Click, [this, hint](int) { panel_.setVisible(hint, false); });
+        panel_.bind(hint, Gesture::Click, [this, hint](int) {
+            dismissedHints_.insert(hint);
+            panel_.setVisible(hint, false);
+        });
     panel_.setVisible("lbl_Testtrak", false);
 }
 

@@ -279,6 +279,9 @@ TEST(PanelFields, HintsHideWhenClickedAndText2CancelsThePendingRequests) {
         s.panel().gesture(hint, Gesture::Click);
         EXPECT_FALSE(s.panel().visible(hint)) << hint;
     }
+    s.station->mask_reset(); // the tuning controls come back; a hint clicked away does not
+    EXPECT_TRUE(s.panel().visible("Knob1"));
+    EXPECT_FALSE(s.panel().visible("lbl_finediag"));
     s.station->loop().refreshRequest = 1;
     s.station->loop().meanAnomalyRequest = 1;
     s.panel().setVisible("Text2", true);
