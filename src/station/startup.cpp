@@ -1,6 +1,7 @@
 // Start-up: Form_Load and the twenty steps of initialize under their error trap.
 #include "core/messages.h"
 #include "dde/dde_sources.h"
+#include "rotator/rotator_drive.h"
 #include "station/program_directory.h"
 #include "station/station.h"
 
@@ -184,6 +185,9 @@ void Station::initLoadConfiguration() {
     panel_.setValue("ch_az", config_.azRotatorEnabled ? 1 : 0);
     panel_.setValue("ch_el", config_.elRotatorEnabled ? 1 : 0);
     panel_.setVisible("lbl_hoztable", config_.horizonControlVisible);
+    // The slew readouts show the configured slewing before any slider has moved.
+    rotatorDrive_->hs_Azimuth_Change();
+    rotatorDrive_->hs_elevation_Change();
 }
 
 void Station::initMapSetup() {

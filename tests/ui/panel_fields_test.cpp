@@ -365,3 +365,15 @@ TEST(PanelFields, TheAzimuthLampIsGreenWhileTheRotatorTurns) {
     EXPECT_TRUE(s.panel().visible("redled"));
     EXPECT_FALSE(s.panel().visible("grnled"));
 }
+
+TEST(PanelFields, TheSlewReadoutsShowTheConfiguredSlewingFromTheStart) {
+    test::TestStation t;
+    core::Configuration configuration(*t.store);
+    configuration.makes_cfg(4);
+    configuration.write(4, 9, "2.5");
+    configuration.write(4, 15, "-1");
+    t.start();
+    EXPECT_EQ(t.station->panel().caption("lbl_Valaz"), "2.5");
+    EXPECT_EQ(t.station->panel().caption("lbl_Valel"), "-1.0");
+    EXPECT_FALSE(t.station->panel().visible("ResetAz"));
+}
