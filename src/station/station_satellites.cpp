@@ -1,9 +1,11 @@
 // The station's satellite database: selection by name, GetSatCfg, the satellite
 // editor, and the main loop's set-up of a new selection.
+#include "core/name_completion.h"
 #include "core/number_text.h"
 #include "core/satellite_editor.h"
 #include "orbit/element_store.h"
 #include "rotator/interface_box.h"
+#include "station/selectable_names.h"
 #include "station/station.h"
 
 namespace orv::station {
@@ -11,6 +13,7 @@ namespace orv::station {
 namespace {
 // How long the serial box is given to settle after the previous radios were shut down.
 constexpr int kSerialSettleMs = 150;
+constexpr int kTabKey = 9;
 } // namespace
 
 SatelliteEditor& Station::satelliteEditor() {
@@ -42,6 +45,13 @@ void Station::lbl_Up_read_DblClick() {
 }
 
 void Station::txt_entre_KeyPress(int key) {
+    if (key == kTabKey) {
+        // Tab completes the typed name; it selects nothing.
+        const auto names = completeName(panel_.caption("txt_entre"),
+                                        selectableNames(satelliteDb_, elementStore()));
+        if (!names.empty()) panel_.setCaption("txt_entre", names.front());
+        return;
+    }
     if (key != 13 || loop_.entryLock) return;
     const std::string typed = upperCased(panel_.caption("txt_entre"));
     panel_.setCaption("txt_entre", "");

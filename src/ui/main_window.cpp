@@ -4,6 +4,7 @@
 #include "ui/about_dialog.h"
 #include "ui/config_dialog.h"
 #include "ui/map_widget.h"
+#include "ui/name_completer.h"
 #include "ui/panel_widgets.h"
 #include "ui/pass_view.h"
 #include "ui/satellite_dialog.h"
@@ -85,6 +86,8 @@ void MainWindow::showEditor(Dialog*& dialog, Editor& editor) {
 
 MainWindow::MainWindow(station::Station& station) : station_(station) {
     build();
+    if (auto* entry = qobject_cast<QLineEdit*>(widgetFor("txt_entre")))
+        nameCompleter_ = new NameCompleter(*entry, station_);
     setMapWidget(makeMapWidget());
     station::ViewHooks hooks;
     hooks.showConfigEditor = [this] {

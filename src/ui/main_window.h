@@ -18,6 +18,7 @@ namespace orv::ui {
 
 class ConfigDialog;
 class MapWidget;
+class NameCompleter;
 class PassView;
 class SatelliteDialog;
 class HorizonDialog;
@@ -42,6 +43,8 @@ public:
     MapWidget* mapView() const { return mapView_; }
     // The pass view, on a tab beside the map.
     PassView* passView() const { return passView_; }
+    // The completion of the satellite-name box.
+    NameCompleter* nameCompleter() const { return nameCompleter_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,6 +65,7 @@ private:
     QWidget* mapWidget_ = nullptr;
     MapWidget* mapView_ = nullptr;
     PassView* passView_ = nullptr;
+    NameCompleter* nameCompleter_ = nullptr;
     QLabel* knobTarget_ = nullptr;
     ConfigDialog* configDialog_ = nullptr;
     SatelliteDialog* satelliteDialog_ = nullptr;
