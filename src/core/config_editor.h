@@ -30,6 +30,7 @@ public:
     std::function<void()> onChange;
 
     bool isOpen() const { return open_; }
+    int variant() const { return variant_; }
     const std::string& helpFile() const { return helpFile_; }
 
     void open(const std::string& programDir);
