@@ -46,10 +46,13 @@ void NameCompleter::offerFor(const QString& typed) {
     for (const auto& name : names)
         list << QString::fromStdString(name);
     model_->setStringList(list);
-    if (list.isEmpty())
+    if (list.isEmpty()) {
         completer_->popup()->hide();
-    else
-        completer_->complete();
+        return;
+    }
+    completer_->complete();
+    // Nothing is chosen until the operator moves onto a name: Enter selects the typed text.
+    completer_->popup()->setCurrentIndex(QModelIndex());
 }
 
 void NameCompleter::take(const QString& name) {

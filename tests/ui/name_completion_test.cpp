@@ -4,6 +4,8 @@
 #include "ui/main_window.h"
 #include "ui/name_completer.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -57,10 +59,22 @@ TEST_F(NameBox, TheWindowOffersTheNamesAndTabTakesTheFirst) {
     EXPECT_EQ(pending(), "ISS (ZARYA)_2");
 }
 
+TEST_F(NameBox, ANameMovedOntoInTheListIsWhatEnterSelects) {
+    entry->setFocus();
+    QTest::keyClicks(entry, "zar");
+    QAbstractItemView* popup = window->nameCompleter()->completer().popup();
+    ASSERT_TRUE(popup->isVisible());
+    QTest::keyClick(popup, Qt::Key_Down);
+    EXPECT_EQ(boxText(), "ISS (ZARYA)_2");
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_EQ(pending(), "ISS (ZARYA)_2");
+}
+
 TEST_F(NameBox, EnterSelectsWhatWasTypedNotACompletion) {
     entry->setFocus();
     QTest::keyClicks(entry, "ao");
     EXPECT_FALSE(window->nameCompleter()->offered().isEmpty());
+    EXPECT_TRUE(window->nameCompleter()->completer().popup()->isVisible());
     QTest::keyClick(entry, Qt::Key_Return);
     // "AO" has no element set of its own: nothing is selected, as before completion.
     EXPECT_EQ(pending(), core::kNoSatellite);
