@@ -1,13 +1,16 @@
 #include "station/pass_planner.h"
 
+#include "core/status_line.h"
 #include "orbit/element_set.h"
 #include "orbit/element_store.h"
 #include "orbit/keplers.h"
 #include "orbit/time_routines.h"
+#include "sky/pass_texts.h"
 #include "station/station.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <set>
 
 namespace orv::station {
@@ -153,6 +156,27 @@ void PassPlanner::tick() {
 void PassPlanner::start() {
     tick();
     checkTimer_.start();
+}
+
+void addPassStatus(core::StatusLine& line, PassPlanner& planner) {
+    using Text = std::function<std::string(const sky::Pass&)>;
+    const auto value = [&planner](Text text) {
+        return [&planner, text] {
+            planner.updateSelected(planner.now());
+            const auto& planned = planner.selectedPass();
+            return planned ? text(planned->pass) : std::string();
+        };
+    };
+    const auto clock = [](const std::optional<double>& day) {
+        return day ? sky::passClock(*day, 0) : std::string();
+    };
+    line.add("pass_aos", value([clock](const sky::Pass& pass) { return clock(pass.clearFrom); }));
+    line.add("pass_max_el", value([](const sky::Pass& pass) {
+                 char text[16];
+                 std::snprintf(text, sizeof text, "%.1f", pass.peakElevation);
+                 return std::string(text);
+             }));
+    line.add("pass_los", value([clock](const sky::Pass& pass) { return clock(pass.clearTo); }));
 }
 
 } // namespace orv::station

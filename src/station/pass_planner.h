@@ -15,6 +15,10 @@
 #include <string>
 #include <vector>
 
+namespace orv::core {
+class StatusLine;
+} // namespace orv::core
+
 namespace orv::station {
 
 class Station;
@@ -93,5 +97,10 @@ private:
     QTimer checkTimer_;
     QTimer stepTimer_;
 };
+
+// Puts the selected satellite's pass on the headless status line: pass_aos, pass_max_el
+// and pass_los (UTC "hh:mm:ss" and degrees; "-" without a pass), brought up to date when
+// the line is printed, never inside a tick.
+void addPassStatus(core::StatusLine& line, PassPlanner& planner);
 
 } // namespace orv::station

@@ -52,8 +52,11 @@ ConfigDialog::ConfigDialog(core::ConfigEditor& editor, QWidget* parent)
     auto* inner = new QWidget;
     auto* grid = new QGridLayout(inner);
     const char* const heads[] = {"", "Entry", "Value", "Unit", "Takes"};
-    for (int column = 0; column < 5; ++column)
-        grid->addWidget(new QLabel(QStringLiteral("<b>%1</b>").arg(heads[column])), 0, column);
+    for (int column = 0; column < 5; ++column) {
+        auto* head = new QLabel(QString::fromUtf8(heads[column]));
+        head->setStyleSheet(QStringLiteral("QLabel{font-weight:bold;}"));
+        grid->addWidget(head, 0, column);
+    }
     for (int k = 1; k <= core::kConfigEntryCount; ++k) {
         const core::ConfigEntryNote note = core::configEntryNote(k, editor_.variant());
         const int row = 2 * k - 1;

@@ -45,6 +45,7 @@ HeadlessConsole::HeadlessConsole(station::Station& station)
         if (name == "lbl_epoch_age" && field.visible && !field.caption.empty())
             std::fprintf(stderr, "orv_kite: %s\n", field.caption.c_str());
     });
+    station::addPassStatus(station_.statusLine(), passPlanner_);
     QObject::connect(&statusTimer_, &QTimer::timeout, [this] { printStatus(); });
     statusTimer_.start(1000);
     QObject::connect(&input_, &QSocketNotifier::activated, [this] { readInput(); });

@@ -4,6 +4,7 @@
 // answered on standard error.
 #pragma once
 
+#include "station/pass_planner.h"
 #include "station/station.h"
 
 #include <QObject>
@@ -27,6 +28,7 @@ private:
     void printStatus();
 
     station::Station& station_;
+    station::PassPlanner passPlanner_{station_}; // the pass keys of the status line
     QTimer statusTimer_;
     QSocketNotifier input_;
     std::string pending_;

@@ -7,7 +7,10 @@
 #include "ui/pass_polar_plot.h"
 #include "ui/pass_view.h"
 
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace orv;
@@ -130,4 +133,39 @@ TEST(PassTexts, CountdownAndLength) {
     EXPECT_EQ(sky::passCountdown(pass, pass.los + 1 / 86400.0), "passed");
     EXPECT_EQ(sky::passLength(pass.durationSeconds()), "10 min 0 s");
     EXPECT_EQ(sky::passLength(42), "42 s");
+}
+
+TEST(HeadlessPass, TheStatusLineCarriesTheToolsPass) {
+    QTemporaryDir dir;
+    const QString settings = dir.path() + "/settings.sqlite";
+    ASSERT_EQ(test::runProgram(test::tool(), {"config", "defaults"}, settings).code, 0);
+    ASSERT_EQ(
+        test::runProgram(test::tool(), {"sat", "new", "iss (zarya)", "--digital"}, settings).code,
+        0);
+    QProcess station;
+    station.setProcessEnvironment(test::cleanEnvironment(settings));
+    station.start(test::station(4),
+                  {"--headless", "--simulate", "--for", "2.5", "--time", "2018-01-20 21:00:00"});
+    ASSERT_TRUE(station.waitForStarted());
+    station.write("iss (zarya)\n");
+    ASSERT_TRUE(station.waitForFinished(15000));
+    const QString out = QString::fromUtf8(station.readAllStandardOutput());
+    const test::ProgramRun passes =
+        test::runProgram(test::tool(),
+                         {"passes", "--elements", test::kBuild + "/ORV_KITE4/orv_kite.txt",
+                          "--name", "ISS (ZARYA)", "--lat", "-39.524", "--lon", "176.869",
+                          "--height", "7", "--from", "2018-01-20 21:00:00", "--days", "1"},
+                         settings);
+    const QStringList first = passes.out.split('\n').value(1).split('\t');
+    ASSERT_GE(first.size(), 7) << passes.out.toStdString();
+    const QString expected = QStringLiteral("pass_aos=%1 pass_max_el=%2 pass_los=%3")
+                                 .arg(first[0].mid(11), first[3], first[4].mid(11));
+    EXPECT_TRUE(out.contains("sat=ISS_(ZARYA) ")) << out.toStdString();
+    EXPECT_TRUE(out.contains(expected)) << expected.toStdString() << "\n" << out.toStdString();
+
+    // Without a selection there is no pass.
+    const test::ProgramRun idle =
+        test::runProgram(test::station(4), {"--headless", "--simulate", "--for", "1.5"}, settings);
+    EXPECT_TRUE(idle.out.contains("sat=No_Satellite_selected ")) << idle.out.toStdString();
+    EXPECT_TRUE(idle.out.contains("pass_aos=- pass_max_el=- pass_los=-")) << idle.out.toStdString();
 }
