@@ -219,7 +219,8 @@ TEST_F(SkyTool, TheMapToolAndTheStationDrawTheSameSatellites) {
     const QStringList status =
         QString::fromUtf8(station.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     ASSERT_FALSE(status.isEmpty());
-    EXPECT_TRUE(status.back().endsWith(QString(" map_sats=%1").arg(above)))
+    // Keys may follow: the status line is read by key, not by place.
+    EXPECT_TRUE((status.back() + ' ').contains(QString(" map_sats=%1 ").arg(above)))
         << status.back().toStdString();
     EXPECT_EQ(QImage(dir.path() + "/station.png").width(), 2048);
 }
