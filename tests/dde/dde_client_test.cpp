@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace orv::platform {
 namespace {
@@ -64,6 +65,11 @@ struct ClientCase {
     DdeOutcome outcome;
     const char* text;
 };
+
+// A case is named by its words, in test names and failures.
+void PrintTo(const ClientCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class ClientAgainstPrograms : public ::testing::TestWithParam<ClientCase> {
 protected:

@@ -5,6 +5,7 @@
 #include "platform/dde_client.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace orv::dde {
 namespace {
@@ -16,6 +17,11 @@ struct NameCase {
     ReadingKind kind;
     const char* name;
 };
+
+// A case is named by its words, in test names and failures.
+void PrintTo(const NameCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class NameReplies : public ::testing::TestWithParam<NameCase> {};
 
@@ -80,6 +86,11 @@ struct NovaCase {
     const char* name;
     PeerPosition position;
 };
+
+// A case is named by its words, in test names and failures.
+void PrintTo(const NovaCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class NovaReplies : public ::testing::TestWithParam<NovaCase> {};
 

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace orv::test {
 namespace {
@@ -266,6 +267,11 @@ struct BadProgram {
     bool closeAfter;
     bool hangs; // the station waits out the timeout
 };
+
+// A case is named by its words, in test names and failures.
+void PrintTo(const BadProgram& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class LinkedStationWithABadProgram : public ::testing::TestWithParam<BadProgram> {};
 
