@@ -6,7 +6,9 @@
 #include "station/station.h"
 #include "ui/pass_polar_plot.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollArea>
@@ -22,8 +24,7 @@ namespace {
 
 constexpr int kRefreshMs = 1000;
 const char* const kEvents[] = {"AOS", "Culmination", "LOS"};
-const char* const kListColumns[] = {"Satellite",   "AOS local", "AOS UTC",
-                                    "Max el. (°)", "LOS local", "Length"};
+const char* const kListColumns[] = {"Satellite", "AOS", "AOS UTC", "Max el.", "LOS", "Length"};
 
 QString text(const std::string& words) {
     return QString::fromStdString(words);
@@ -93,11 +94,13 @@ PassView::PassView(station::Station& station, QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("Flip")), 7, 0);
     flip_ = readoutLabel(grid, 7, 1, 3);
     flip_->setWordWrap(true);
-    grid->setRowStretch(8, 1);
     top->addLayout(grid);
-    plot_ = new PassPolarPlot;
-    top->addWidget(plot_, 1);
-    outer->addLayout(top, 3);
+    top->addStretch(1);
+    outer->addLayout(top);
+    // The plot has a tab of its own beside the map (see mapBesidePassView); until it
+    // is placed there it stays out of sight.
+    plot_ = new PassPolarPlot(this);
+    plot_->hide();
 
     listNote_ = new QLabel;
     listNote_->setWordWrap(true);
@@ -111,7 +114,15 @@ PassView::PassView(station::Station& station, QWidget* parent)
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->horizontalHeader()->setStretchLastSection(true);
-    outer->addWidget(list_, 2);
+    list_->setMinimumHeight(60);
+    // Compact rows in a slightly smaller face, so the list fits the map's column.
+    QFont small = list_->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    list_->setFont(small);
+    list_->horizontalHeader()->setFont(small);
+    list_->verticalHeader()->setDefaultSectionSize(QFontMetrics(small).height() + 4);
+    list_->setToolTip(QStringLiteral("AOS and LOS in local time; Max el. in degrees"));
+    outer->addWidget(list_, 1);
 
     planner_.changed = [this] { showList(); };
     connect(&refreshTimer_, &QTimer::timeout, this, [this] { refresh(); });
@@ -224,6 +235,8 @@ QString PassView::readout(const char* name) const {
 QWidget* mapBesidePassView(QWidget* map, PassView* view) {
     auto* tabs = new QTabWidget;
     tabs->setObjectName(QStringLiteral("mapTabs"));
+    // The tab says what the block is; its box need not say it again.
+    if (auto* box = qobject_cast<QGroupBox*>(map)) box->setTitle(QString());
     tabs->addTab(map, QStringLiteral("World map"));
     // Scrolled rather than widening the window when the column is narrow.
     auto* scroll = new QScrollArea;
@@ -231,6 +244,8 @@ QWidget* mapBesidePassView(QWidget* map, PassView* view) {
     scroll->setWidgetResizable(true);
     scroll->setWidget(view);
     tabs->addTab(scroll, QStringLiteral("Passes"));
+    view->plot().show();
+    tabs->addTab(&view->plot(), QStringLiteral("Sky plot"));
     return tabs;
 }
 

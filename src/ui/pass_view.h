@@ -1,5 +1,5 @@
 // The pass view: the selected satellite's current or next pass (AOS, culmination and
-// LOS in local time and UTC, the countdown, the highest elevation) over a polar plot
+// LOS in local time and UTC, the countdown, the highest elevation) with a polar plot
 // of it, and the next passes of the listed satellites over 24 hours. It reads the
 // pass planner, which works between ticks; the view only shows what it found.
 #pragma once
@@ -56,8 +56,8 @@ private:
     QTimer refreshTimer_;
 };
 
-// The map with the pass view on a tab beside it: what the main window shows in the
-// map's place.
+// The map with the pass view and its polar plot on tabs beside it: what the main
+// window shows in the map's place.
 QWidget* mapBesidePassView(QWidget* map, PassView* view);
 
 } // namespace orv::ui

@@ -195,6 +195,9 @@ int main(int argc, char** argv) {
         tabs->setCurrentIndex(1);
         runEventsFor(0.5);
         failures += save(&window, out.filePath(QStringLiteral("pass_view.png"))) ? 0 : 1;
+        tabs->setCurrentIndex(2);
+        runEventsFor(0.5);
+        failures += save(&window, out.filePath(QStringLiteral("sky_plot.png"))) ? 0 : 1;
         tabs->setCurrentIndex(0);
     }
     writeFields(station.panel(), out.filePath(QStringLiteral("panel_fields.tsv")));
