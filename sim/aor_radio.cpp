@@ -1,5 +1,7 @@
 #include "sim/aor_radio.h"
 
+#include "sim/command_text.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -10,22 +12,6 @@ constexpr char kTerminator = '\r';
 constexpr size_t kFrequencyDigits = 10;
 constexpr std::string_view kError = "?\r";
 
-bool allDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// The one digit of a command within 0..highest.
-std::optional<int> oneDigit(std::string_view parameters, int highest) {
-    if (parameters.size() != 1 || !allDigits(parameters) || parameters[0] - '0' > highest)
-        return std::nullopt;
-    return parameters[0] - '0';
-}
-
-std::string tenDigits(uint64_t hz) {
-    const std::string digits = std::to_string(hz);
-    return std::string(kFrequencyDigits - std::min(digits.size(), kFrequencyDigits), '0') + digits;
-}
 } // namespace
 
 std::string aorModeName(int mode) {
@@ -58,8 +44,9 @@ std::string AorRadioFamily::command(std::string_view text, std::string& answer) 
     }
     radio_.remote = true;
     if (text == "RX") {
-        answer = "V" + std::string(1, radio_.vfo) + " RF" + tenDigits(radio_.hz) + " MD" +
-                 std::to_string(radio_.mode) + "\r";
+        answer = "V" + std::string(1, radio_.vfo) + " RF" +
+                 zeroPadded(radio_.hz, kFrequencyDigits) + " MD" + std::to_string(radio_.mode) +
+                 "\r";
         return "read frequency: " + megahertzText(radio_.hz) + " MHz";
     }
     if (name == "RF") {

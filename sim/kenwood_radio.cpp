@@ -1,5 +1,7 @@
 #include "sim/kenwood_radio.h"
 
+#include "sim/command_text.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -9,18 +11,6 @@ namespace {
 constexpr size_t kFrequencyDigits = 11;
 constexpr char kTerminator = ';';
 constexpr std::string_view kError = "?;";
-
-bool allDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// The one digit of a switch command, when it is within 0..highest.
-std::optional<int> oneDigit(std::string_view parameters, int highest) {
-    if (parameters.size() != 1 || !allDigits(parameters) || parameters[0] - '0' > highest)
-        return std::nullopt;
-    return parameters[0] - '0';
-}
 
 std::string onOff(bool on) {
     return on ? "on" : "off";
@@ -87,10 +77,7 @@ std::string KenwoodRadioFamily::frequency(int vfo, std::string_view digits, std:
     const std::string letter = vfo == 0 ? "FA" : "FB";
     KenwoodDial& dial = radio_.vfoDial(vfo);
     if (digits.empty()) {
-        const std::string hz = std::to_string(dial.hz);
-        answer += letter +
-                  std::string(kFrequencyDigits - std::min(hz.size(), kFrequencyDigits), '0') + hz +
-                  ";";
+        answer += letter + zeroPadded(dial.hz, kFrequencyDigits) + ";";
         return "read " + vfoName(vfo) + ": " + megahertzText(dial.hz) + " MHz";
     }
     if (digits.size() != kFrequencyDigits || !allDigits(digits)) {

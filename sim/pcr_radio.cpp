@@ -1,5 +1,7 @@
 #include "sim/pcr_radio.h"
 
+#include "sim/command_text.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -37,11 +39,6 @@ std::optional<int> number(std::string_view text, int base) {
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
-}
-
-bool allDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::vector<uint8_t> bytesOf(std::string_view text) {
